@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kavariwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+QStringList KavariWindow::buildArguments()
+{
+    QStringList arguments;
+    if (!playlistCheckBox->isChecked())
+        arguments << "--no-playlist";
+
+    const QString format = qualityCombo->currentData().toString();
+    const QString audioQuality = audioQualityCombo->currentData().toString();
+    if (format == "mp3")
+        arguments += {"-x", "--audio-format", "mp3", "--audio-quality",
+                      audioQuality == "0" ? audioQuality : audioQuality + "K"};
+    else if (format == "m4a")
+        arguments += {"-f", "bestaudio[ext=m4a]/bestaudio"};
+    else if (format == "720p")
+        arguments += {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"};
+    else if (format == "1080p")
+        arguments += {"-f", "bestvideo[height<=1080]+bestaudio/best[height<=1080]"};
+    else
+        arguments += {"-f", "bestvideo+bestaudio/best"};
+
+    // yt-dlp reads the whole -o value as a template: a % of the folder's own name must be doubled
+    // to reach the file system as it is.
+    QString folder = outputDirEdit->text();
+    folder.replace('%', "%%");
+    arguments += {"-o", folder + "/%(title)s.%(ext)s", "--newline"};
+
+    // A pasted "--exec=…" must stay a link, never become an option.
+    arguments += {"--", urlEdit->text().trimmed()};
+    return arguments;
+}

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QMainWindow>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTextEdit;
+
+class KavariWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit KavariWindow(QWidget *parent = nullptr);
+    ~KavariWindow() override;
+
+private slots:
+    void onDownloadClicked();
+    void onBrowseClicked();
+    void onProcessOutput();
+    void onProcessError();
+    void onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onQualityChanged(int index);
+    void onUrlChanged();
+    void onProcessErrorOccurred(QProcess::ProcessError error);
+
+private:
+    void setupUi();
+    void updateModeLabel();
+    QStringList buildArguments();
+
+    void startDownload();
+    void cancelDownload();
+    void reportStartFailure(const QString &why);
+    void killProcessGroup();
+    void appendLog(const QString &text);
+    void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
+    void setStatus(const QString &text, const QString &styleSheet);
+
+    QLineEdit *urlEdit = nullptr;
+    QLineEdit *outputDirEdit = nullptr;
+    QComboBox *qualityCombo = nullptr;
+    QComboBox *audioQualityCombo = nullptr;
+    QCheckBox *playlistCheckBox = nullptr;
+    QPushButton *downloadButton = nullptr;
+    QPushButton *browseButton = nullptr;
+    QTextEdit *outputLog = nullptr;
+    QLabel *modeLabel = nullptr;
+    QLabel *statusLabel = nullptr;
+
+    QProcess *process = nullptr;
+    bool isDownloading = false;
+
+    // One decoder per channel for the whole run, so a character cut in two by a pipe read
+    // is put back together instead of showing as replacement characters.
+    QStringDecoder outputDecoder {QStringConverter::Utf8};
+    QStringDecoder errorDecoder {QStringConverter::Utf8};
+};

@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "kavariwindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+void KavariWindow::setupUi()
+{
+    setWindowTitle("Kavari - By Tolmend");
+    setMinimumSize(700, 550);
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    auto *mainLayout = new QVBoxLayout(central);
+    mainLayout->setSpacing(10);
+    mainLayout->setContentsMargins(15, 15, 15, 15);
+
+    auto *urlGroup = new QGroupBox("Video URL", this);
+    auto *urlLayout = new QVBoxLayout(urlGroup);
+    urlEdit = new QLineEdit(this);
+    urlEdit->setObjectName("urlEdit");
+    urlEdit->setAccessibleName("Video URL");
+    urlEdit->setPlaceholderText("Paste YouTube URL here...");
+    connect(urlEdit, &QLineEdit::textChanged, this, &KavariWindow::onUrlChanged);
+    urlLayout->addWidget(urlEdit);
+    modeLabel = new QLabel(this);
+    modeLabel->setObjectName("modeLabel");
+    modeLabel->setStyleSheet("color: #666; font-style: italic;");
+    urlLayout->addWidget(modeLabel);
+    mainLayout->addWidget(urlGroup);
+
+    auto *dirGroup = new QGroupBox("Output Directory", this);
+    auto *dirLayout = new QHBoxLayout(dirGroup);
+    outputDirEdit = new QLineEdit(this);
+    outputDirEdit->setObjectName("outputDirEdit");
+    outputDirEdit->setAccessibleName("Output Directory");
+    outputDirEdit->setText(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    browseButton = new QPushButton("Browse...", this);
+    browseButton->setObjectName("browseButton");
+    connect(browseButton, &QPushButton::clicked, this, &KavariWindow::onBrowseClicked);
+    dirLayout->addWidget(outputDirEdit);
+    dirLayout->addWidget(browseButton);
+    mainLayout->addWidget(dirGroup);
+
+    auto *formatGroup = new QGroupBox("Format Options", this);
+    auto *formatLayout = new QHBoxLayout(formatGroup);
+    auto *formatCaption = new QLabel("Format:", this);
+    qualityCombo = new QComboBox(this);
+    qualityCombo->setObjectName("qualityCombo");
+    formatCaption->setBuddy(qualityCombo);
+    qualityCombo->addItem("MP3 (Audio)", QString("mp3"));
+    qualityCombo->addItem("M4A (Audio)", QString("m4a"));
+    qualityCombo->addItem("Best Video + Audio", QString("bestvideo+bestaudio"));
+    qualityCombo->addItem("720p Video", QString("720p"));
+    qualityCombo->addItem("1080p Video", QString("1080p"));
+    connect(qualityCombo, &QComboBox::currentIndexChanged, this, &KavariWindow::onQualityChanged);
+    auto *audioCaption = new QLabel("Audio Quality:", this);
+    audioQualityCombo = new QComboBox(this);
+    audioQualityCombo->setObjectName("audioQualityCombo");
+    audioCaption->setBuddy(audioQualityCombo);
+    audioQualityCombo->addItem("Best", QString("0"));
+    audioQualityCombo->addItem("High (192k)", QString("192"));
+    audioQualityCombo->addItem("Medium (128k)", QString("128"));
+    audioQualityCombo->addItem("Low (64k)", QString("64"));
+    playlistCheckBox = new QCheckBox("Download entire playlist", this);
+    playlistCheckBox->setObjectName("playlistCheckBox");
+    playlistCheckBox->setChecked(false);
+    connect(playlistCheckBox, &QCheckBox::toggled, this, &KavariWindow::updateModeLabel);
+    formatLayout->addWidget(formatCaption);
+    formatLayout->addWidget(qualityCombo);
+    formatLayout->addSpacing(20);
+    formatLayout->addWidget(audioCaption);
+    formatLayout->addWidget(audioQualityCombo);
+    formatLayout->addSpacing(20);
+    formatLayout->addWidget(playlistCheckBox);
+    formatLayout->addStretch(0);
+    mainLayout->addWidget(formatGroup);
+
+    auto *buttonRow = new QHBoxLayout;
+    downloadButton = new QPushButton("Download", this);
+    downloadButton->setObjectName("downloadButton");
+    downloadButton->setMinimumHeight(40);
+    downloadButton->setStyleSheet("QPushButton { font-size: 14px; font-weight: bold; }");
+    connect(downloadButton, &QPushButton::clicked, this, &KavariWindow::onDownloadClicked);
+    buttonRow->addWidget(downloadButton, 1);
+    mainLayout->addLayout(buttonRow);
+
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName("statusLabel");
+    statusLabel->setStyleSheet("font-weight: bold;");
+    mainLayout->addWidget(statusLabel);
+
+    auto *logGroup = new QGroupBox("Output Log", this);
+    auto *logLayout = new QVBoxLayout(logGroup);
+    outputLog = new QTextEdit(this);
+    outputLog->setObjectName("outputLog");
+    outputLog->setAccessibleName("Output Log");
+    outputLog->setReadOnly(true);
+    QFont logFont("Monospace", 9);
+    logFont.setStyleHint(QFont::TypeWriter);
+    outputLog->setFont(logFont);
+    logLayout->addWidget(outputLog);
+    mainLayout->addWidget(logGroup, 1);
+
+    updateModeLabel();
+    onQualityChanged(0);
+}
