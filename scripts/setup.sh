@@ -1,0 +1,35 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Shared by the scripts in this folder: installs what is missing, then configures and builds.
+# Sourced, not run. KAVARI_BUILD_DIR, KAVARI_BUILD_TYPE and KAVARI_CMAKE_ARGS tune the build.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${KAVARI_BUILD_DIR:-$root/build}
+case $build_dir in /*) ;; *) build_dir=$root/$build_dir ;; esac
+
+# What building, running and testing need on Debian and Ubuntu.
+kavari_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core yt-dlp ffmpeg python3)
+
+# install_packages PACKAGE...: installs those that are missing, once; elsewhere says what is needed.
+install_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        echo "kavari: not a Debian-like system; make sure these (or your system's equivalents) are installed: $*" >&2
+        return 0
+    fi
+    local missing=() package
+    for package in "$@"; do
+        dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "kavari: installing ${missing[*]}" >&2
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    # shellcheck disable=SC2086 # KAVARI_CMAKE_ARGS holds several arguments
+    cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE="${KAVARI_BUILD_TYPE:-RelWithDebInfo}" ${KAVARI_CMAKE_ARGS:-}
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}

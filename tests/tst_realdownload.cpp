@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real yt-dlp and ffmpeg, end to end through the window, against a clip served on 127.0.0.1.
+#include "kavariwindow.h"
+#include "windowaccess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+class tst_RealDownload : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign();
+
+private:
+    QTemporaryDir served;
+    QProcess server;
+    int port = 0;
+};
+
+void tst_RealDownload::initTestCase()
+{
+    for (const char *tool : {"yt-dlp", "ffmpeg", "python3"}) {
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            QSKIP(qPrintable(QString("%1 is not installed; the end-to-end download is not tried").arg(tool)));
+    }
+
+    const int made = QProcess::execute("ffmpeg",
+                                       {"-nostdin", "-hide_banner", "-loglevel", "error", "-f", "lavfi", "-i",
+                                        "sine=frequency=440:duration=2", "-f", "lavfi", "-i",
+                                        "color=c=blue:s=160x120:r=10:d=2", "-c:v", "mpeg4", "-c:a", "aac",
+                                        "-shortest", served.filePath("clip.mp4")});
+    QCOMPARE(made, 0);
+
+    server.setProcessChannelMode(QProcess::MergedChannels);
+    server.start("python3",
+                 {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", served.path()});
+    QVERIFY(server.waitForStarted());
+    const QRegularExpression serving("port (\\d+)");
+    QString banner;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (banner += QString::fromUtf8(server.readAll()), serving.match(banner).hasMatch()), 20000);
+    port = serving.match(banner).captured(1).toInt();
+    QVERIFY(port > 0);
+}
+
+void tst_RealDownload::cleanupTestCase()
+{
+    server.kill();
+    server.waitForFinished();
+}
+
+void tst_RealDownload::shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign()
+{
+    // A HOME of its own keeps the user's yt-dlp configuration and cache out of the test.
+    QTemporaryDir home;
+    const QByteArray ownHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString folder = home.filePath("my clips 100%");
+
+    KavariWindow window;
+    control<QLineEdit>(window, "urlEdit")->setText(QString("http://127.0.0.1:%1/clip.mp4").arg(port));
+    control<QLineEdit>(window, "outputDirEdit")->setText(folder);
+    control<QPushButton>(window, "downloadButton")->click();
+
+    auto *status = control<QLabel>(window, "statusLabel");
+    auto *log = control<QTextEdit>(window, "outputLog");
+    QTRY_VERIFY2_WITH_TIMEOUT(status->text() != "Downloading...", qPrintable(log->toPlainText()), 180000);
+    qputenv("HOME", ownHome);
+
+    QVERIFY2(status->text() == "Complete", qPrintable(log->toPlainText()));
+    const QFileInfo mp3(folder + "/clip.mp3");
+    QVERIFY2(mp3.isFile() && mp3.size() > 0, qPrintable(QDir(home.path()).entryList().join(", ")));
+}
+
+QTEST_MAIN(tst_RealDownload)
+#include "tst_realdownload.moc"
