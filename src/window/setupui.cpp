@@ -106,8 +106,13 @@ void KavariWindow::setupUi()
     outputLog->setObjectName("outputLog");
     outputLog->setAccessibleName("Output Log");
     outputLog->setReadOnly(true);
+    // Nobody can edit the log, so an undo history would only hold a second copy of all it shows.
+    outputLog->setUndoRedoEnabled(false);
     QFont logFont("Monospace", 9);
     logFont.setStyleHint(QFont::TypeWriter);
+    // A monospace font needs no complex shaping for what yt-dlp prints; laying out each new
+    // paragraph is most of the cost of a long run.
+    logFont.setStyleStrategy(QFont::PreferNoShaping);
     outputLog->setFont(logFont);
     logLayout->addWidget(outputLog);
     mainLayout->addWidget(logGroup, 1);
