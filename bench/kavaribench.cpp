@@ -3,6 +3,7 @@
 // Runs on a real display (Xvfb): see scripts/bench.
 #include "fakeytdlp.h"
 #include "kavariwindow.h"
+#include "localhttpserver.h"
 #include "windowaccess.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -269,15 +269,10 @@ Figure realDownloadFigure(const QString &scratch)
          "-c:a",     "aac",       "-shortest", clip});
     const double sizeMb = QFileInfo(clip).size() / 1e6;
 
-    QProcess server;
-    server.setProcessChannelMode(QProcess::MergedChannels);
-    server.start("python3",
-                 {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", scratch + "/served"});
-    const QRegularExpression serving("port (\\d+)");
-    QString banner;
-    while (!serving.match(banner).hasMatch() && server.waitForReadyRead(10000))
-        banner += QString::fromUtf8(server.readAll());
-    const QString url = QString("http://127.0.0.1:%1/clip.mp4").arg(serving.match(banner).captured(1));
+    LocalHttpServer server;
+    if (!server.start(scratch + "/served"))
+        return {"real download, 50 MB clip", "no local HTTP server", "-", "-", "at most 1.05x", false};
+    const QString url = server.url("clip.mp4");
 
     QList<double> ratios, window, direct;
     bool allComplete = true;
@@ -318,8 +313,6 @@ Figure realDownloadFigure(const QString &scratch)
         }
         ratios << window.last() / direct.last();
     }
-    server.kill();
-    server.waitForFinished();
     const double ratio = median(ratios);
     return {QString("real download, %1 MB clip, Best Video + Audio").arg(sizeMb, 0, 'f', 0),
             ms(median(window)) + (allComplete ? "" : " (not all Complete)"),

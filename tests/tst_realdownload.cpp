@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real yt-dlp and ffmpeg, end to end through the window, against a clip served on 127.0.0.1.
 #include "kavariwindow.h"
+#include "localhttpserver.h"
 #include "windowaccess.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,13 +21,11 @@ class tst_RealDownload : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign();
 
 private:
     QTemporaryDir served;
-    QProcess server;
-    int port = 0;
+    LocalHttpServer server;
 };
 
 void tst_RealDownload::initTestCase()
@@ -44,22 +42,7 @@ void tst_RealDownload::initTestCase()
                                         "-shortest", served.filePath("clip.mp4")});
     QCOMPARE(made, 0);
 
-    server.setProcessChannelMode(QProcess::MergedChannels);
-    server.start("python3",
-                 {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", served.path()});
-    QVERIFY(server.waitForStarted());
-    const QRegularExpression serving("port (\\d+)");
-    QString banner;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (banner += QString::fromUtf8(server.readAll()), serving.match(banner).hasMatch()), 20000);
-    port = serving.match(banner).captured(1).toInt();
-    QVERIFY(port > 0);
-}
-
-void tst_RealDownload::cleanupTestCase()
-{
-    server.kill();
-    server.waitForFinished();
+    QVERIFY(server.start(served.path()));
 }
 
 void tst_RealDownload::shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign()
@@ -71,7 +54,7 @@ void tst_RealDownload::shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign()
     const QString folder = home.filePath("my clips 100%");
 
     KavariWindow window;
-    control<QLineEdit>(window, "urlEdit")->setText(QString("http://127.0.0.1:%1/clip.mp4").arg(port));
+    control<QLineEdit>(window, "urlEdit")->setText(server.url("clip.mp4"));
     control<QLineEdit>(window, "outputDirEdit")->setText(folder);
     control<QPushButton>(window, "downloadButton")->click();
 
