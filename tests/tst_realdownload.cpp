@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real yt-dlp and ffmpeg, end to end through the window, against a clip served on 127.0.0.1.
+// The real yt-dlp and ffmpeg, end to end through the window, against clips served on 127.0.0.1.
 #include "kavariwindow.h"
 #include "localhttpserver.h"
 #include "windowaccess.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -21,7 +23,8 @@ class tst_RealDownload : public QObject
 
 private slots:
     void initTestCase();
-    void shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign();
+    void shouldDownloadWhatTheWindowSays_data();
+    void shouldDownloadWhatTheWindowSays();
 
 private:
     QTemporaryDir served;
@@ -34,19 +37,45 @@ void tst_RealDownload::initTestCase()
         if (QStandardPaths::findExecutable(tool).isEmpty())
             QSKIP(qPrintable(QString("%1 is not installed; the end-to-end download is not tried").arg(tool)));
     }
-
-    const int made = QProcess::execute("ffmpeg",
-                                       {"-nostdin", "-hide_banner", "-loglevel", "error", "-f", "lavfi", "-i",
-                                        "sine=frequency=440:duration=2", "-f", "lavfi", "-i",
-                                        "color=c=blue:s=160x120:r=10:d=2", "-c:v", "mpeg4", "-c:a", "aac",
-                                        "-shortest", served.filePath("clip.mp4")});
-    QCOMPARE(made, 0);
-
+    for (const char *name : {"clip.mp4", "second.mp4"}) {
+        QCOMPARE(QProcess::execute("ffmpeg",
+                                   {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i",
+                                    "sine=frequency=440:duration=1", "-f", "lavfi", "-i",
+                                    "color=c=blue:s=160x120:r=10:d=1", "-c:v", "mpeg4", "-c:a", "aac",
+                                    "-shortest", served.filePath(name)}),
+                 0);
+    }
+    // A page with two videos, which yt-dlp takes for a playlist of two.
+    QFile page(served.filePath("two.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>two clips</title></head><body>"
+               "<video src=\"clip.mp4\"></video><video src=\"second.mp4\"></video></body></html>");
+    page.close();
     QVERIFY(server.start(served.path()));
 }
 
-void tst_RealDownload::shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign()
+void tst_RealDownload::shouldDownloadWhatTheWindowSays_data()
 {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<bool>("wholePlaylist");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("mp3 into a folder with a blank and a % sign")
+        << "clip.mp4" << 0 << false << QStringList {"clip.mp3"};
+    QTest::newRow("two videos, box unchecked: one")
+        << "two.html" << 2 << false << QStringList {"two clips (1).mp4"};
+    QTest::newRow("two videos, box checked: both")
+        << "two.html" << 2 << true << QStringList {"two clips (1).mp4", "two clips (2).mp4"};
+}
+
+void tst_RealDownload::shouldDownloadWhatTheWindowSays()
+{
+    QFETCH(QString, file);
+    QFETCH(int, format);
+    QFETCH(bool, wholePlaylist);
+    QFETCH(QStringList, expected);
+
     // A HOME of its own keeps the user's yt-dlp configuration and cache out of the test.
     QTemporaryDir home;
     const QByteArray ownHome = qgetenv("HOME");
@@ -54,18 +83,18 @@ void tst_RealDownload::shouldDownloadAnMp3IntoAFolderWithABlankAndAPercentSign()
     const QString folder = home.filePath("my clips 100%");
 
     KavariWindow window;
-    control<QLineEdit>(window, "urlEdit")->setText(server.url("clip.mp4"));
+    control<QLineEdit>(window, "urlEdit")->setText(server.url(file));
     control<QLineEdit>(window, "outputDirEdit")->setText(folder);
+    control<QComboBox>(window, "qualityCombo")->setCurrentIndex(format);
+    control<QCheckBox>(window, "playlistCheckBox")->setChecked(wholePlaylist);
     control<QPushButton>(window, "downloadButton")->click();
 
     auto *status = control<QLabel>(window, "statusLabel");
     auto *log = control<QTextEdit>(window, "outputLog");
     QTRY_VERIFY2_WITH_TIMEOUT(status->text() != "Downloading...", qPrintable(log->toPlainText()), 180000);
     qputenv("HOME", ownHome);
-
     QVERIFY2(status->text() == "Complete", qPrintable(log->toPlainText()));
-    const QFileInfo mp3(folder + "/clip.mp3");
-    QVERIFY2(mp3.isFile() && mp3.size() > 0, qPrintable(QDir(home.path()).entryList().join(", ")));
+    QCOMPARE(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
 }
 
 QTEST_MAIN(tst_RealDownload)

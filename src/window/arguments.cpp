@@ -8,8 +8,9 @@
 QStringList KavariWindow::buildArguments()
 {
     QStringList arguments;
+    // --no-playlist alone still fetches every video of a link that names only a playlist.
     if (!playlistCheckBox->isChecked())
-        arguments << "--no-playlist";
+        arguments += {"--no-playlist", "--playlist-items", "1"};
 
     const QString format = qualityCombo->currentData().toString();
     const QString audioQuality = audioQualityCombo->currentData().toString();
@@ -27,7 +28,7 @@ QStringList KavariWindow::buildArguments()
 
     // yt-dlp reads the whole -o value as a template: a % of the folder's own name must be doubled
     // to reach the file system as it is.
-    QString folder = outputDirEdit->text();
+    QString folder = outputFolder();
     folder.replace('%', "%%");
     arguments += {"-o", folder + "/%(title)s.%(ext)s", "--newline"};
 

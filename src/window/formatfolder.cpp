@@ -2,6 +2,7 @@
 #include "kavariwindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 
@@ -18,4 +19,14 @@ void KavariWindow::onBrowseClicked()
         this, "Select Output Directory", outputDirEdit->text(), QFileDialog::ShowDirsOnly);
     if (!folder.isEmpty())
         outputDirEdit->setText(folder);
+}
+
+// The folder as a download uses it. Pasted text often brings a blank or a line break along, and
+// a shell user writes ~ for the home folder; yt-dlp would take both literally.
+QString KavariWindow::outputFolder() const
+{
+    const QString folder = outputDirEdit->text().trimmed();
+    if (folder == "~" || folder.startsWith("~/"))
+        return QDir::homePath() + folder.mid(1);
+    return folder;
 }

@@ -20,6 +20,10 @@ KavariWindow::KavariWindow(QWidget *parent)
             _exit(127);
     });
 
+    // yt-dlp never gets input from Kavari: a prompt (a password, a confirmation) must fail at once
+    // instead of waiting for an answer nobody can give.
+    process->setStandardInputFile(QProcess::nullDevice());
+
     isDownloading = false;
     setupUi();
 
@@ -32,16 +36,16 @@ KavariWindow::KavariWindow(QWidget *parent)
 KavariWindow::~KavariWindow()
 {
     if (process->state() != QProcess::NotRunning) {
-        killProcessGroup();
+        killRunGroup();
+        process->kill();
         process->waitForFinished(30000);
     }
 }
 
-void KavariWindow::killProcessGroup()
+void KavariWindow::killRunGroup()
 {
-    // processId() is 0 before the fork; kill(0, …) would hit Kavari's own group.
-    const qint64 pid = process->processId();
-    if (pid > 0)
-        ::kill(-static_cast<pid_t>(pid), SIGKILL);
-    process->kill();
+    // Never kill(0, …): that would hit Kavari's own group. The group's id stays taken while any
+    // member lives, so this cannot reach a stranger that got the number later.
+    if (runGroup > 0)
+        ::kill(-static_cast<pid_t>(runGroup), SIGKILL);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QProcess>
 #include <QStringDecoder>
@@ -21,6 +22,9 @@ public:
     explicit KavariWindow(QWidget *parent = nullptr);
     ~KavariWindow() override;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void onDownloadClicked();
     void onBrowseClicked();
@@ -35,14 +39,19 @@ private:
     void setupUi();
     void updateModeLabel();
     QStringList buildArguments();
+    QString outputFolder() const;
 
     void startDownload();
     void cancelDownload();
     void reportStartFailure(const QString &why);
-    void killProcessGroup();
+    void killRunGroup();
     void appendLog(const QString &text);
+    void appendNote(const QString &text);
     void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
-    void setStatus(const QString &text, const QString &styleSheet);
+    void setStatus(const QString &text, const QString &hue);
+    QString statusStyle(const QString &hue) const;
+    bool hasDarkPalette() const;
+    void applyPaletteColours();
 
     QLineEdit *urlEdit = nullptr;
     QLineEdit *outputDirEdit = nullptr;
@@ -57,6 +66,11 @@ private:
 
     QProcess *process = nullptr;
     bool isDownloading = false;
+    // The process group of the current or last run, 0 when there is none to kill.
+    qint64 runGroup = 0;
+    QElapsedTimer sinceStart;
+    // The colour of the status line's text: "blue", "green", "red" or "orange"; empty before a run.
+    QString statusHue;
 
     // One decoder per channel for the whole run, so a character cut in two by a pipe read
     // is put back together instead of showing as replacement characters.

@@ -35,7 +35,6 @@ void KavariWindow::setupUi()
     urlLayout->addWidget(urlEdit);
     modeLabel = new QLabel(this);
     modeLabel->setObjectName("modeLabel");
-    modeLabel->setStyleSheet("color: #666; font-style: italic;");
     urlLayout->addWidget(modeLabel);
     mainLayout->addWidget(urlGroup);
 
@@ -117,6 +116,7 @@ void KavariWindow::setupUi()
     logLayout->addWidget(outputLog);
     mainLayout->addWidget(logGroup, 1);
 
+    applyPaletteColours();
     updateModeLabel();
     onQualityChanged(0);
 }
