@@ -28,8 +28,9 @@ install_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build [TARGET...]: everything, or only the targets named.
 configure_and_build() {
     # shellcheck disable=SC2086 # KAVARI_CMAKE_ARGS holds several arguments
     cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE="${KAVARI_BUILD_TYPE:-RelWithDebInfo}" ${KAVARI_CMAKE_ARGS:-}
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    cmake --build "$build_dir" --parallel "$(nproc)" ${1:+--target "$@"}
 }
