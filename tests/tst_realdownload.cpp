@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -48,8 +47,7 @@ void tst_RealDownload::initTestCase()
     // A page with two videos, which yt-dlp takes for a playlist of two.
     QFile page(served.filePath("two.html"));
     QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write("<html><head><title>two clips</title></head><body>"
-               "<video src=\"clip.mp4\"></video><video src=\"second.mp4\"></video></body></html>");
+    page.write("<title>two clips</title><video src=\"clip.mp4\"></video><video src=\"second.mp4\"></video>");
     page.close();
     QVERIFY(server.start(served.path()));
 }

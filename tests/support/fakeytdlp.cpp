@@ -9,67 +9,38 @@ FakeYtDlp::FakeYtDlp()
     QDir(dir.path()).mkpath(".local/bin");
 }
 
-bool FakeYtDlp::isValid() const
-{
-    return dir.isValid();
-}
-
-QString FakeYtDlp::home() const
-{
-    return dir.path();
-}
-
-QString FakeYtDlp::filePath(const QString &name) const
-{
-    return dir.filePath(name);
-}
-
 void FakeYtDlp::useAsHome() const
 {
-    qputenv("HOME", home().toLocal8Bit());
+    qputenv("HOME", QFile::encodeName(home()));
 }
 
 void FakeYtDlp::install(const QByteArray &body) const
 {
-    const QByteArray record = QFile::encodeName(home());
     QFile script(filePath(".local/bin/yt-dlp"));
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    script.write("#!/bin/sh\n"
-                 "cd '" +
-                 record +
+    script.write("#!/bin/sh\ncd '" + QFile::encodeName(home()) +
                  "' || exit 99\n"
                  "echo $$ > child.pid.tmp && mv child.pid.tmp child.pid\n"
                  "printf '%s\\0' \"$@\" > arguments\n"
-                 "printf '%s' \"$PATH\" > path\n");
-    script.write(body);
-    script.write("\n");
+                 "printf '%s' \"$PATH\" > path\n" +
+                 body + "\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QStringList FakeYtDlp::recordedArguments() const
-{
-    QFile file(filePath("arguments"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray data = file.readAll();
-    data.chop(1);
-    QStringList arguments;
-    for (const QByteArray &argument : data.split('\0'))
-        arguments << QString::fromUtf8(argument);
-    return arguments;
-}
-
-QString FakeYtDlp::recordedPath() const
-{
-    QFile file(filePath("path"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-qint64 FakeYtDlp::recordedPid(const QString &name) const
+QByteArray FakeYtDlp::recorded(const QString &name) const
 {
     QFile file(filePath(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList FakeYtDlp::recordedArguments() const
+{
+    const QByteArray data = recorded("arguments");
+    QStringList arguments;
+    for (const QByteArray &argument : data.left(data.size() - 1).split('\0'))
+        arguments << QString::fromUtf8(argument);
+    return arguments;
 }
 
 QByteArray FakeYtDlp::hangWithGrandchild()
@@ -82,10 +53,8 @@ QByteArray FakeYtDlp::hangWithGrandchild()
 
 bool isProcessAlive(qint64 pid)
 {
-    if (pid <= 0)
-        return false;
     QFile stat(QString("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly))
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
         return false;
     const QByteArray line = stat.readAll();
     const qsizetype end = line.lastIndexOf(')');

@@ -13,17 +13,16 @@ class FakeYtDlp
 public:
     FakeYtDlp();
 
-    bool isValid() const;
-    QString home() const;
-    QString filePath(const QString &name) const;
-
+    QString home() const { return dir.path(); }
+    QString filePath(const QString &name) const { return dir.filePath(name); }
     // Makes HOME point at this fake's home for the calling process.
     void useAsHome() const;
     void install(const QByteArray &body) const;
 
+    // What the script wrote into a file of its home: "arguments", "path", "child.pid", ...
+    QByteArray recorded(const QString &name) const;
     QStringList recordedArguments() const;
-    QString recordedPath() const;
-    qint64 recordedPid(const QString &name) const;
+    qint64 recordedPid(const QString &name) const { return recorded(name).trimmed().toLongLong(); }
 
     // Body that leaves a grandchild behind, prints "ready" and hangs until killed.
     static QByteArray hangWithGrandchild();
