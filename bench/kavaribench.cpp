@@ -544,10 +544,11 @@ int runAll(const QString &output, const QStringList &only)
             << "Measured on " << QDateTime::currentDateTimeUtc().toString("yyyy-MM-dd")
             << " on a machine with " << QThread::idealThreadCount() << " cores, with\n\n"
             << "```sh\nscripts/bench\n```\n\n"
-            << "Each figure is the median of " << repeats
-            << " runs, with the worst run beside it; a ratio is taken run by run against its "
-               "anchor from the same run. The window, the QPlainTextEdit and xterm run under the "
-               "same Xvfb.\n\n"
+            << "Each figure is the median of " << repeats << " runs (the real download: " << downloadRepeats
+            << ", each between two direct runs), with the worst run beside it; a ratio is taken run by run "
+               "against its anchor from the same run. The window, the QPlainTextEdit and xterm run under the "
+               "same Xvfb; a stall is the longest gap between two ticks of a 2 ms timer on the GUI "
+               "thread.\n\n"
             << table << "\n![Time and memory per log line](benchmarks.png)\n";
         QFile data(QFileInfo(output).path() + "/benchmarks.dat");
         if (!plotData.isEmpty() && data.open(QIODevice::WriteOnly | QIODevice::Truncate))
