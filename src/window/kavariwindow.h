@@ -66,7 +66,7 @@ private:
 
     QProcess *process = nullptr;
     bool isDownloading = false;
-    // The process group of the current or last run, 0 when there is none to kill.
+    // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;
     QElapsedTimer sinceStart;
     // The colour of the status line's text: "blue", "green", "red" or "orange"; empty before a run.
