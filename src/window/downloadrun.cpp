@@ -122,10 +122,8 @@ void KavariWindow::startDownload()
 
 void KavariWindow::cancelDownload()
 {
-    if (process->state() != QProcess::NotRunning) {
-        killRunGroup();
-        process->kill();
-    }
+    if (process->state() != QProcess::NotRunning)
+        killRun();
     appendNote("\n--- Download cancelled by user ---");
     setStatus("Cancelled", "orange");
     downloadButton->setText("Download");
@@ -145,7 +143,7 @@ void KavariWindow::onProcessError()
 void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     // yt-dlp is gone, but an ffmpeg it started, or anything else of its group, may still run.
-    killRunGroup();
+    killRun();
     runGroup = 0;
     isDownloading = false;
     downloadButton->setText("Download");

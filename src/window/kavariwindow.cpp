@@ -36,16 +36,18 @@ KavariWindow::KavariWindow(QWidget *parent)
 KavariWindow::~KavariWindow()
 {
     if (process->state() != QProcess::NotRunning) {
-        killRunGroup();
-        process->kill();
+        killRun();
         process->waitForFinished(30000);
     }
 }
 
-void KavariWindow::killRunGroup()
+// yt-dlp and whatever it started, such as ffmpeg. Also after yt-dlp's end has been reported, for
+// what is left of its group.
+void KavariWindow::killRun()
 {
     // Never kill(0, …): that would hit Kavari's own group. The group's id stays taken while any
     // member lives, so this cannot reach a stranger that got the number later.
     if (runGroup > 0)
         ::kill(-static_cast<pid_t>(runGroup), SIGKILL);
+    process->kill();
 }

@@ -44,12 +44,12 @@ private:
     void startDownload();
     void cancelDownload();
     void reportStartFailure(const QString &why);
-    void killRunGroup();
+    void killRun();
     void appendLog(const QString &text);
     void appendNote(const QString &text);
     void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
     void setStatus(const QString &text, const QString &hue);
-    QString statusStyle(const QString &hue) const;
+    QString textColour(const QString &name) const;
     bool hasDarkPalette() const;
     void applyPaletteColours();
 

@@ -39,30 +39,25 @@ bool KavariWindow::hasDarkPalette() const
     return luminance(palette().color(QPalette::Window)) < luminance(palette().color(QPalette::WindowText));
 }
 
-// On a light palette the classic colours; on a dark one lighter tones of the same hues, which
+// On a light palette the colour as named; on a dark one a lighter tone of the same hue, which
 // plain blue, green and red on a dark grey are not.
-QString KavariWindow::statusStyle(const QString &hue) const
+QString KavariWindow::textColour(const QString &name) const
 {
-    if (!hasDarkPalette())
-        return "color: " + hue + "; font-weight: bold;";
-    return "color: " + readableOn(QColor(hue), palette().color(QPalette::Window)) + "; font-weight: bold;";
+    return hasDarkPalette() ? readableOn(QColor(name), palette().color(QPalette::Window)) : name;
 }
 
 void KavariWindow::setStatus(const QString &text, const QString &hue)
 {
     statusHue = hue;
     statusLabel->setText(text);
-    statusLabel->setStyleSheet(statusStyle(hue));
+    statusLabel->setStyleSheet("color: " + textColour(hue) + "; font-weight: bold;");
 }
 
 void KavariWindow::applyPaletteColours()
 {
-    modeLabel->setStyleSheet(hasDarkPalette() ? "color: " +
-                                     readableOn(QColor(0x66, 0x66, 0x66), palette().color(QPalette::Window)) +
-                                     "; font-style: italic;"
-                                              : QString("color: #666; font-style: italic;"));
+    modeLabel->setStyleSheet("color: " + textColour("#666") + "; font-style: italic;");
     if (!statusHue.isEmpty())
-        statusLabel->setStyleSheet(statusStyle(statusHue));
+        setStatus(statusLabel->text(), statusHue);
 }
 
 // A switch between a light and a dark theme while the window is open.
