@@ -4,7 +4,6 @@
 #include "fakeytdlp.h"
 #include "kavariwindow.h"
 #include "localhttpserver.h"
-#include "windowaccess.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +20,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QTextStream>
 #include <QThread>
@@ -107,18 +107,17 @@ struct FloodedWindow
 {
     explicit FloodedWindow(long lines)
     {
-        fake.useAsHome();
         fake.install("if [ -e flooded ]; then exit 0; fi\ntouch flooded\nexec '" +
                      QFile::encodeName(floodgen()) + "' " + QByteArray::number(qlonglong(lines)));
         window.resize(760, 600);
         window.show();
-        control<QLineEdit>(window, "urlEdit")->setText(link);
-        control<QLineEdit>(window, "outputDirEdit")->setText(fake.filePath("out"));
+        window.findChild<QLineEdit *>("urlEdit")->setText(link);
+        window.findChild<QLineEdit *>("outputDirEdit")->setText(fake.filePath("out"));
         if (!QTest::qWaitForWindowExposed(&window))
             qWarning("the window was not shown");
         QTest::qWait(200);
     }
-    QPushButton *button() { return control<QPushButton>(window, "downloadButton"); }
+    QPushButton *button() { return window.findChild<QPushButton *>("downloadButton"); }
     QProcess *process() { return window.findChild<QProcess *>(); }
 
     FakeYtDlp fake;
@@ -140,7 +139,7 @@ int floodWindow(long lines)
     waitForFinished(flooded.process());
     const double ms = clock.nsecsElapsed() / 1e6;
     const qint64 full = residentBytes();
-    const bool complete = control<QLabel>(flooded.window, "statusLabel")->text() == "Complete";
+    const bool complete = flooded.window.findChild<QLabel *>("statusLabel")->text() == "Complete";
 
     // The next start clears the log.
     flooded.button()->click();
@@ -446,15 +445,15 @@ Figure realDownloadFigure(const QString &scratch)
             if (!QTest::qWaitForWindowExposed(&kavari))
                 qWarning("the window was not shown");
             TickWatch ticks(&kavari);
-            control<QComboBox>(kavari, "qualityCombo")->setCurrentIndex(2);
-            control<QLineEdit>(kavari, "urlEdit")->setText(url);
-            control<QLineEdit>(kavari, "outputDirEdit")->setText(folder + "/window");
+            kavari.findChild<QComboBox *>("qualityCombo")->setCurrentIndex(2);
+            kavari.findChild<QLineEdit *>("urlEdit")->setText(url);
+            kavari.findChild<QLineEdit *>("outputDirEdit")->setText(folder + "/window");
             QElapsedTimer clock;
             clock.start();
-            control<QPushButton>(kavari, "downloadButton")->click();
+            kavari.findChild<QPushButton *>("downloadButton")->click();
             waitForFinished(kavari.findChild<QProcess *>());
             stalls << ticks.worstGapMs;
-            allComplete = allComplete && control<QLabel>(kavari, "statusLabel")->text() == "Complete";
+            allComplete = allComplete && kavari.findChild<QLabel *>("statusLabel")->text() == "Complete";
             return clock.nsecsElapsed() / 1e6;
         };
         // The same program, arguments and streams as the window gives it.

@@ -7,23 +7,26 @@
 FakeYtDlp::FakeYtDlp()
 {
     QDir(dir.path()).mkpath(".local/bin");
+    qputenv("HOME", QFile::encodeName(home()));
 }
 
-void FakeYtDlp::useAsHome() const
+FakeYtDlp::~FakeYtDlp()
 {
-    qputenv("HOME", QFile::encodeName(home()));
+    qputenv("HOME", ownHome);
+    qputenv("PATH", ownPath);
 }
 
 void FakeYtDlp::install(const QByteArray &body) const
 {
     QFile script(filePath(".local/bin/yt-dlp"));
     script.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    script.write("#!/bin/sh\ncd '" + QFile::encodeName(home()) +
-                 "' || exit 99\n"
-                 "echo $$ > child.pid.tmp && mv child.pid.tmp child.pid\n"
-                 "printf '%s\\0' \"$@\" > arguments\n"
-                 "printf '%s' \"$PATH\" > path\n" +
-                 body + "\n");
+    // The body's own commands are found whatever PATH the test gave Kavari.
+    const QByteArray header = "#!/bin/sh\ncd '" + QFile::encodeName(home()) +
+        "' || exit 99\n"
+        "printf '%s' \"$PATH\" > path\nPATH=/usr/bin:/bin\n"
+        "echo $$ > child.pid.tmp && mv child.pid.tmp child.pid\n"
+        "printf '%s\\0' \"$@\" > arguments\n";
+    script.write(body.startsWith("#!") ? body : header + body + "\n");
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -36,28 +39,17 @@ QByteArray FakeYtDlp::recorded(const QString &name) const
 
 QStringList FakeYtDlp::recordedArguments() const
 {
-    const QByteArray data = recorded("arguments");
-    QStringList arguments;
-    for (const QByteArray &argument : data.left(data.size() - 1).split('\0'))
-        arguments << QString::fromUtf8(argument);
+    // Each argument ends in a NUL.
+    QStringList arguments = QString::fromUtf8(recorded("arguments")).split(QChar(0));
+    arguments.removeLast();
     return arguments;
-}
-
-QByteArray FakeYtDlp::hangWithGrandchild()
-{
-    return "sleep 300 &\n"
-           "echo $! > grandchild.pid.tmp && mv grandchild.pid.tmp grandchild.pid\n"
-           "echo ready\n"
-           "wait\n";
 }
 
 bool isProcessAlive(qint64 pid)
 {
     QFile stat(QString("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    const qsizetype end = line.lastIndexOf(')');
-    const char state = end >= 0 && end + 2 < line.size() ? line.at(end + 2) : 'X';
-    return state != 'Z' && state != 'X';
+    // The state is the first field after the command name's closing parenthesis.
+    const QByteArray state =
+        stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').last().trimmed() : "X";
+    return pid > 0 && !state.startsWith('Z') && !state.startsWith('X');
 }

@@ -7,16 +7,17 @@
 #include <QTemporaryDir>
 
 // A temporary HOME whose .local/bin holds a shell script named yt-dlp. The script records
-// its arguments, its PATH and its pid, then runs the body a test gives it.
+// its arguments, its PATH and its pid, then runs the body a test gives it. While the fake
+// lives, HOME points at it; HOME and PATH are as before once it is gone.
 class FakeYtDlp
 {
 public:
     FakeYtDlp();
+    ~FakeYtDlp();
 
     QString home() const { return dir.path(); }
     QString filePath(const QString &name) const { return dir.filePath(name); }
-    // Makes HOME point at this fake's home for the calling process.
-    void useAsHome() const;
+    // A body that starts with #! is the whole script.
     void install(const QByteArray &body) const;
 
     // What the script wrote into a file of its home: "arguments", "path", "child.pid", ...
@@ -24,11 +25,16 @@ public:
     QStringList recordedArguments() const;
     qint64 recordedPid(const QString &name) const { return recorded(name).trimmed().toLongLong(); }
 
-    // Body that leaves a grandchild behind, prints "ready" and hangs until killed.
-    static QByteArray hangWithGrandchild();
+    // Leaves a grandchild behind, prints "ready" and hangs until killed.
+    static constexpr const char *hangWithGrandchild =
+        "sleep 300 &\n"
+        "echo $! > grandchild.pid.tmp && mv grandchild.pid.tmp grandchild.pid\n"
+        "echo ready\nwait\n";
 
 private:
     QTemporaryDir dir;
+    const QByteArray ownHome = qgetenv("HOME");
+    const QByteArray ownPath = qgetenv("PATH");
 };
 
 // True while the process exists and is no zombie (an orphan's zombie may wait long for a reaper).

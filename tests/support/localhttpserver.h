@@ -2,17 +2,35 @@
 #pragma once
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QString>
 
 // Python's http.server on 127.0.0.1, on a port the system picks, serving one folder.
 class LocalHttpServer
 {
 public:
-    ~LocalHttpServer();
+    ~LocalHttpServer()
+    {
+        server.kill();
+        server.waitForFinished();
+    }
 
     // Waits until the server says which port it took; false when it did not start.
-    bool start(const QString &folder);
-    QString url(const QString &fileName) const;
+    bool start(const QString &folder)
+    {
+        server.setProcessChannelMode(QProcess::MergedChannels);
+        server.start("python3",
+                     {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
+        QString banner;
+        while (!banner.contains('\n') && server.waitForReadyRead(20000))
+            banner += QString::fromUtf8(server.readAll());
+        port = QRegularExpression("port (\\d+)").match(banner).captured(1).toInt();
+        return port > 0;
+    }
+    QString url(const QString &fileName) const
+    {
+        return QString("http://127.0.0.1:%1/%2").arg(port).arg(fileName);
+    }
 
 private:
     QProcess server;

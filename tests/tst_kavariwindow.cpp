@@ -1,0 +1,502 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window driven the way a user drives it: with a fake yt-dlp in a HOME of its own, and once
+// with the real yt-dlp and ffmpeg against clips served on 127.0.0.1.
+#include "fakeytdlp.h"
+#include "kavariwindow.h"
+#include "localhttpserver.h"
+#include "terminationsignals.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <cmath>
+#include <csignal>
+#include <functional>
+#include <memory>
+
+namespace {
+const QString videoLink = "http://127.0.0.1:9/watch?v=kavari";
+const QString failed = "✗ Download failed or was cancelled";
+const QString completed = "✓ Download completed successfully!";
+
+struct Run
+{
+    void start(const QString &text = videoLink)
+    {
+        url->setText(text);
+        button->click();
+    }
+    // The log ends in an empty paragraph that takes the next text; it is no line of its own.
+    QStringList lines() const { return log->toPlainText().chopped(1).split('\n'); }
+
+    FakeYtDlp fake;
+    std::unique_ptr<KavariWindow> window = std::make_unique<KavariWindow>();
+    QLineEdit *url = window->findChild<QLineEdit *>("urlEdit");
+    QLineEdit *folder = window->findChild<QLineEdit *>("outputDirEdit");
+    QComboBox *format = window->findChild<QComboBox *>("qualityCombo");
+    QComboBox *audio = window->findChild<QComboBox *>("audioQualityCombo");
+    QCheckBox *playlist = window->findChild<QCheckBox *>("playlistCheckBox");
+    QPushButton *button = window->findChild<QPushButton *>("downloadButton");
+    QLabel *mode = window->findChild<QLabel *>("modeLabel");
+    QLabel *status = window->findChild<QLabel *>("statusLabel");
+    QTextEdit *log = window->findChild<QTextEdit *>("outputLog");
+};
+
+// Remembers the title and text of the next modal dialog, if one opens, and lets answer close it.
+void answerDialog(QObject *context, QStringList *seen, const std::function<void(QDialog *)> &answer)
+{
+    QTimer::singleShot(0, context, [seen, answer] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            *seen = {dialog->windowTitle(), dialog->property("text").toString()};
+            answer(dialog);
+        }
+    });
+}
+
+// The colour a style sheet sets has the given hue and a WCAG contrast of at least 4.5:1 on the background.
+bool readableTone(const QString &styleSheet, const QColor &hue, const QColor &background)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+            0.0722 * linear(colour.blueF());
+    };
+    const QColor colour(QRegularExpression("color: (#[0-9a-f]{6});").match(styleSheet).captured(1));
+    const double ratio = (luminance(colour) + 0.05) / (luminance(background) + 0.05);
+    return colour.isValid() && std::abs(colour.hslHue() - hue.hslHue()) <= 2 && ratio >= 4.5;
+}
+} // namespace
+
+class tst_KavariWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void shouldOpenReadyForADownload();
+    void shouldDescribeTheLinkMode_data();
+    void shouldDescribeTheLinkMode();
+    void shouldRunWhatTheFieldsSayOrRefuse_data();
+    void shouldRunWhatTheFieldsSayOrRefuse();
+    void shouldLogTheRunAndReportItsOutcome_data();
+    void shouldLogTheRunAndReportItsOutcome();
+    void shouldStopTheWholeRun_data();
+    void shouldStopTheWholeRun();
+    void shouldKeepTheOutcomeInView();
+    void shouldKeepTheStatusReadableOnADarkTheme();
+    void shouldDownloadWithTheRealYtDlp_data();
+    void shouldDownloadWithTheRealYtDlp();
+
+private:
+    QTemporaryDir served;
+    LocalHttpServer server;
+    bool serving = false;
+};
+
+// A short clip, and a page with two videos, which yt-dlp takes for a playlist of two.
+void tst_KavariWindow::initTestCase()
+{
+    QProcess::execute("ffmpeg",
+                      {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=1",
+                       "-f", "lavfi", "-i", "color=c=blue:s=160x120:r=10:d=1", "-c:v", "mpeg4", "-c:a", "aac",
+                       "-shortest", served.filePath("clip.mp4")});
+    QFile page(served.filePath("two.html"));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write(
+        "<title>two clips</title><video src=\"clip.mp4\"></video><video src=\"clip.mp4?second\"></video>");
+    page.close();
+    serving = server.start(served.path());
+}
+
+// Only what a download depends on: the keys behind the items, the choices made, the folder.
+void tst_KavariWindow::shouldOpenReadyForADownload()
+{
+    Run run;
+    QCOMPARE(run.folder->text(), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+    QStringList keys;
+    for (QComboBox *combo : {run.format, run.audio}) {
+        for (int i = 0; i < combo->count(); ++i)
+            keys << combo->itemData(i).toString();
+        QCOMPARE(combo->currentIndex(), 0);
+    }
+    QCOMPARE(keys,
+             QStringList({"mp3", "m4a", "bestvideo+bestaudio", "720p", "1080p", "0", "192", "128", "64"}));
+    QVERIFY(!run.playlist->isChecked());
+
+    // Audio quality only for the audio formats, and a choice made there survives a video format.
+    run.audio->setCurrentIndex(2);
+    QList<bool> enabled;
+    for (const int format : {0, 1, 2, 3, 4, 0}) {
+        run.format->setCurrentIndex(format);
+        enabled << run.audio->isEnabled();
+    }
+    QCOMPARE(enabled, QList<bool>({true, true, false, false, false, true}));
+    QCOMPARE(run.audio->currentIndex(), 2);
+
+    // The chooser starts in the typed folder; cancelling it keeps the field as it was.
+    QDir().mkpath(run.folder->text());
+    const QString typed = run.folder->text();
+    for (const bool accept : {false, true}) {
+        QStringList seen;
+        answerDialog(this, &seen, [&](QDialog *dialog) {
+            auto *chooser = qobject_cast<QFileDialog *>(dialog);
+            seen << chooser->directory().absolutePath();
+            chooser->setDirectory(run.fake.home());
+            accept ? dialog->accept() : dialog->reject();
+        });
+        run.window->findChild<QPushButton *>("browseButton")->click();
+        QCOMPARE(seen, QStringList({"Select Output Directory", "", typed}));
+        QCOMPARE(run.folder->text(), accept ? run.fake.home() : typed);
+    }
+}
+
+void tst_KavariWindow::shouldDescribeTheLinkMode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("unchecked");
+    QTest::addColumn<QString>("checked");
+
+    const QString single = "Mode: Single video download";
+    const QString ignored = "Mode: Single file download (playlist ignored)";
+    const QString full = "Mode: Full playlist download";
+    QTest::newRow("empty field") << QString() << QString() << QString();
+    QTest::newRow("plain video link") << videoLink << single << single;
+    QTest::newRow("video link carrying a playlist") << videoLink + "&list=PL1" << ignored << full;
+    QTest::newRow("/playlist without list=") << "https://127.0.0.1/playlist" << ignored << full;
+    QTest::newRow("markers in capitals") << "https://127.0.0.1/Playlist?LIST=PL1" << single << single;
+    QTest::newRow("list= ending a longer name") << videoLink + "&mylist=1" << ignored << full;
+    QTest::newRow("blanks only") << "   " << single << single;
+}
+
+void tst_KavariWindow::shouldDescribeTheLinkMode()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, unchecked);
+    QFETCH(QString, checked);
+
+    Run run;
+    QTest::keyClicks(run.url, text);
+    QStringList seen;
+    for (int click = 0; click < 3; ++click, run.playlist->click())
+        seen << run.mode->text();
+    QCOMPARE(seen, QStringList({unchecked, checked, unchecked}));
+}
+
+void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
+{
+    QTest::addColumn<QList<int>>("choices");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("ownPath");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("searched");
+
+    // $HOME stands for the fake's home folder, only known once the test runs. The choices are
+    // the format, the audio quality and the playlist box; a refusal expects its warning box.
+    const QString out = "/tmp/k out";
+    const QList<int> choices = {2, 0, 1};
+    const QStringList one = {"--no-playlist", "--playlist-items", "1"};
+    const QStringList mp3 = {"-x", "--audio-format", "mp3", "--audio-quality"};
+    const QStringList best = {"-f", "bestvideo+bestaudio/best"};
+    const auto tail = [](const QString &folder, const QString &text = videoLink) {
+        return QStringList {"-o", folder + "/%(title)s.%(ext)s", "--newline", "--", text};
+    };
+    const auto row = [&](const char *name, const QList<int> &choices, const QString &text,
+                         const QString &folder, const QStringList &expected,
+                         const QString &ownPath = qEnvironmentVariable("PATH"),
+                         const QString &searched = qEnvironmentVariable("PATH")) {
+        QTest::newRow(name) << choices << text << folder << ownPath << expected << searched;
+    };
+    row("as the window opens", {0, 0, 0}, videoLink, out, one + mp3 + QStringList {"0"} + tail(out));
+    row("mp3 high, whole playlist", {0, 1, 1}, videoLink, out, mp3 + QStringList {"192K"} + tail(out));
+    row("m4a ignores the quality", {1, 3, 1}, videoLink, out,
+        QStringList {"-f", "bestaudio[ext=m4a]/bestaudio"} + tail(out));
+    row("720p", {3, 0, 0}, videoLink, out,
+        one + QStringList {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"} + tail(out));
+    row("link trimmed, an option only in look", choices, " \t--exec=touch /tmp/x \n", out,
+        best + tail(out, "--exec=touch /tmp/x"));
+    row("folder pasted with blanks and a line break", choices, videoLink, " /tmp/k/ \n",
+        best + tail("/tmp/k/"));
+    row("~ for the home folder", choices, videoLink, "~/Music", best + tail("$HOME/Music"));
+    row("folder with % signs", choices, videoLink, "~" + out + " 50% off%(id)s",
+        best + tail("$HOME" + out + " 50%% off%%(id)s"));
+    row("PATH empty: the system's default", choices, videoLink, out, best + tail(out), "", "/bin:/usr/bin");
+    row("PATH with empty entries", choices, videoLink, out, best + tail(out),
+        ":/usr/bin::/bin:", "/usr/bin:/bin");
+    row("link of blanks and tabs", choices, " \t \t", "/tmp", {"Error", "Please enter a URL"});
+    row("both empty: the link is named first", choices, "", "", {"Error", "Please enter a URL"});
+    row("folder of blanks", choices, videoLink, " \t ", {"Error", "Please select an output directory"});
+    const QStringList notFull = {"Error", "Please enter the output directory as a full path"};
+    row("relative folder", choices, videoLink, "downloads", notFull);
+    row("yt-dlp's own output type", choices, videoLink, "chapter:clips", notFull);
+    row("another user's home", choices, videoLink, "~root/x", notFull);
+}
+
+void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
+{
+    QFETCH(QList<int>, choices);
+    QFETCH(QString, text);
+    QFETCH(QString, folder);
+    QFETCH(QString, ownPath);
+    QFETCH(QStringList, expected);
+    QFETCH(QString, searched);
+
+    Run run;
+    run.fake.install("exit 0");
+    expected.replaceInStrings("$HOME", run.fake.home());
+    qputenv("PATH", ownPath.toLocal8Bit());
+    run.format->setCurrentIndex(choices[0]);
+    run.audio->setCurrentIndex(choices[1]);
+    run.playlist->setChecked(choices[2]);
+    run.folder->setText(folder);
+    QStringList seen;
+    answerDialog(this, &seen, [](QDialog *dialog) { dialog->accept(); });
+    run.start(text);
+    if (expected.first() == "Error") {
+        QCOMPARE(seen, expected);
+        QVERIFY(run.status->text().isEmpty() && run.log->toPlainText().isEmpty());
+        QVERIFY(!QFile::exists(run.fake.filePath("arguments")));
+        return;
+    }
+    QCOMPARE(seen, QStringList());
+    QTRY_COMPARE(run.status->text(), "Complete");
+    QCOMPARE(run.fake.recordedArguments(), expected);
+    QCOMPARE(run.lines().first(), "Command: yt-dlp " + expected.join(' '));
+    // The fake lives only in HOME's .local/bin, which Kavari's own PATH lacks.
+    QCOMPARE(QString::fromLocal8Bit(run.fake.recorded("path")),
+             run.fake.home() + "/.deno/bin:" + run.fake.home() + "/.local/bin:" + searched);
+}
+
+void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QStringList>("output");
+    QTest::addColumn<int>("chunks");
+    QTest::addColumn<QString>("outcome");
+
+    // Started in the run's group, like the ffmpeg that yt-dlp starts for a conversion.
+    const QByteArray leftover = "sleep 300 &\necho $! > grandchild.pid\n";
+    const QString notStarted = "✗ yt-dlp could not be started: ";
+    QTest::newRow("stdout and stderr in their order, exit 0")
+        << QByteArray("echo '[download] one'\nsleep 0.3\necho 'warning two' >&2\nsleep 0.3\necho three")
+        << QStringList {"[download] one", "warning two", "three"} << 3 << completed;
+    QTest::newRow("markup in a title")
+        << QByteArray("echo '<b>Title</b> &amp;'") << QStringList {"<b>Title</b> &amp;"} << 1 << completed;
+    QTest::newRow("a character split between two reads")
+        << QByteArray("printf 'caf\\303'\nsleep 0.3\nprintf '\\251 ok\\n'") << QStringList {"caf", "é ok"}
+        << 2 << completed;
+    QTest::newRow("invalid bytes") << QByteArray("printf 'bad \\377 byte\\n'")
+                                   << QStringList {"bad \uFFFD byte"} << 1 << completed;
+    QTest::newRow("a chunk of white space only") << QByteArray("echo a\nsleep 0.3\necho\nsleep 0.3\necho b")
+                                                 << QStringList {"a", "", "b"} << 3 << completed;
+    QTest::newRow("several lines in one chunk, one paragraph")
+        << QByteArray("printf ' one\\ntwo \\n'") << QStringList {"one", "two"} << 1 << completed;
+    QTest::newRow("exit 2 although a file was written")
+        << QByteArray("touch out.mp3\nexit 2") << QStringList {} << 0 << failed;
+    QTest::newRow("exit 0, something of the run still running")
+        << leftover + "exit 0" << QStringList {} << 0 << completed;
+    QTest::newRow("killed during a conversion") << leftover + "kill -9 $$" << QStringList {} << 0 << failed;
+    QTest::newRow("a prompt for input")
+        << QByteArray("read answer || exit 1") << QStringList {} << 0 << failed;
+    // Kavari's own PATH is /nonexistent here: only a fake in HOME can be found.
+    QTest::newRow("not installed anywhere")
+        << QByteArray() << QStringList {} << 0
+        << notStarted + "no program of that name in $HOME/.deno/bin, $HOME/.local/bin, /nonexistent";
+    QTest::newRow("installed with a missing interpreter")
+        << QByteArray("#!/nonexistent/interpreter\n") << QStringList {} << 0 << notStarted;
+}
+
+void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QStringList, output);
+    QFETCH(int, chunks);
+    QFETCH(QString, outcome);
+
+    Run run;
+    qputenv("PATH", "/nonexistent");
+    if (!body.isEmpty())
+        run.fake.install(body);
+    run.log->setPlainText("last run's log");
+    run.start();
+    QTRY_COMPARE(run.button->text(), "Download");
+    QCOMPARE(run.status->text(), outcome == completed ? "Complete" : "Failed");
+    const QStringList lines = run.lines();
+    QCOMPARE(lines.mid(1, lines.size() - 2), QStringList {""} + output + QStringList {""});
+    QVERIFY2(lines.last().startsWith(outcome.replace("$HOME", run.fake.home())), qPrintable(lines.last()));
+    // A paragraph per chunk, between the command and its empty line, the outcome and the empty tail.
+    QCOMPARE(run.log->document()->blockCount(), chunks + 4);
+    // Plain text throughout: no paragraph of the log picked up bold.
+    QVERIFY(!run.log->toHtml().contains("font-weight:700"));
+    // Whatever was left of the run's process group is gone with it.
+    QTRY_VERIFY(!isProcessAlive(run.fake.recordedPid("grandchild.pid")));
+}
+
+void tst_KavariWindow::shouldStopTheWholeRun_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Cancel") << "cancel" << 0;
+    QTest::newRow("Cancel, and Download again at once") << "restart" << 0;
+    QTest::newRow("closing the window") << "close" << 0;
+    // Kavari as its main() sets it up, in a process of its own.
+    QTest::newRow("SIGTERM") << "signal" << SIGTERM;
+    QTest::newRow("SIGINT, Ctrl-C in the terminal") << "signal" << SIGINT;
+    QTest::newRow("SIGHUP, logout") << "signal" << SIGHUP;
+}
+
+void tst_KavariWindow::shouldStopTheWholeRun()
+{
+    QFETCH(QString, how);
+    QFETCH(int, signal);
+
+    Run run;
+    run.fake.install(QByteArray("if [ -e second ]; then echo 'second run'; exit 0; fi\n") +
+                     FakeYtDlp::hangWithGrandchild);
+    QProcess kavari;
+    if (signal) {
+        kavari.start(QCoreApplication::applicationFilePath(), {"--kavari", videoLink});
+    } else {
+        run.start();
+        run.button->click();
+        QCOMPARE(run.status->text(), "Downloading...");
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(run.fake.recordedPid("grandchild.pid") > 0, 20000);
+    const qint64 child = run.fake.recordedPid("child.pid");
+    const qint64 grandchild = run.fake.recordedPid("grandchild.pid");
+    QVERIFY(isProcessAlive(child) && isProcessAlive(grandchild));
+
+    if (signal) {
+        ::kill(static_cast<pid_t>(kavari.processId()), signal);
+        QVERIFY(kavari.waitForFinished(20000));
+        QCOMPARE(kavari.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(kavari.exitCode(), 0);
+    } else if (how == "close") {
+        run.window.reset();
+        QVERIFY(!isProcessAlive(child));
+    } else {
+        QFile(run.fake.filePath("second")).open(QIODevice::WriteOnly);
+        // A click too soon after the start would be taken for the second half of a double-click.
+        QTest::qWait(QApplication::doubleClickInterval());
+        run.button->click();
+        QCOMPARE(run.button->text() + ' ' + run.status->text(), "Download Cancelled");
+        // Before the killed run's end is reported: the new run must not get the old one's end.
+        if (how == "restart") {
+            run.button->click();
+            QTRY_COMPARE(run.status->text(), "Complete");
+            QCOMPARE(run.lines().mid(2), QStringList({"second run", "", completed}));
+        } else {
+            QTRY_COMPARE(run.status->text(), "Failed");
+            QCOMPARE(run.lines().mid(2),
+                     QStringList({"ready", "", "--- Download cancelled by user ---", "", failed}));
+        }
+    }
+    QTRY_VERIFY(!isProcessAlive(child) && !isProcessAlive(grandchild));
+}
+
+void tst_KavariWindow::shouldKeepTheOutcomeInView()
+{
+    // The view at the end stays there; a user who scrolled up stays where they are.
+    for (const bool scrolledUp : {false, true}) {
+        Run run;
+        run.fake.install("seq 200\nsleep 0.5");
+        run.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
+        run.start();
+        QScrollBar *bar = run.log->verticalScrollBar();
+        QTRY_VERIFY(run.log->toPlainText().contains("200"));
+        QCOMPARE(bar->value(), bar->maximum());
+        if (scrolledUp)
+            bar->setValue(0);
+        QTRY_COMPARE(run.status->text(), "Complete");
+        QCOMPARE(bar->value(), scrolledUp ? 0 : bar->maximum());
+    }
+}
+
+void tst_KavariWindow::shouldKeepTheStatusReadableOnADarkTheme()
+{
+    Run run;
+    run.fake.install("exit 1");
+    QPalette dark = run.window->palette();
+    // Breeze Dark's window and text colours.
+    dark.setColor(QPalette::Window, QColor(0x20, 0x23, 0x26));
+    dark.setColor(QPalette::WindowText, QColor(0xfc, 0xfc, 0xfc));
+    run.window->setPalette(dark);
+    QVERIFY2(readableTone(run.mode->styleSheet(), QColor("#666"), dark.window().color()),
+             qPrintable(run.mode->styleSheet()));
+    run.start();
+    QVERIFY(readableTone(run.status->styleSheet(), QColor("blue"), dark.window().color()));
+    QTRY_COMPARE(run.status->text(), "Failed");
+    QVERIFY(readableTone(run.status->styleSheet(), QColor("red"), dark.window().color()));
+
+    // Back to a light theme while the window is open.
+    run.window->setPalette(QPalette());
+    QCOMPARE(run.status->styleSheet() + run.mode->styleSheet(),
+             "color: red; font-weight: bold;color: #666; font-style: italic;");
+}
+
+void tst_KavariWindow::shouldDownloadWithTheRealYtDlp_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QList<int>>("choices");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("mp3 into a folder with a blank and a % sign")
+        << "clip.mp4" << QList {0, 0} << QStringList {"clip.mp3"};
+    QTest::newRow("two videos, box unchecked: one")
+        << "two.html" << QList {2, 0} << QStringList {"two clips (1).mp4"};
+    QTest::newRow("two videos, box checked: both")
+        << "two.html" << QList {2, 1} << QStringList {"two clips (1).mp4", "two clips (2).mp4"};
+}
+
+void tst_KavariWindow::shouldDownloadWithTheRealYtDlp()
+{
+    QFETCH(QString, file);
+    QFETCH(QList<int>, choices);
+    QFETCH(QStringList, expected);
+
+    if (!serving || !QFile::exists(served.filePath("clip.mp4")) ||
+        QStandardPaths::findExecutable("yt-dlp").isEmpty())
+        QSKIP("needs yt-dlp, ffmpeg and python3");
+    // Nothing in the fake's .local/bin: the real yt-dlp, in a HOME without the user's configuration.
+    Run run;
+    run.folder->setText(run.fake.filePath("my clips 100%"));
+    run.format->setCurrentIndex(choices[0]);
+    run.playlist->setChecked(choices[1]);
+    run.start(server.url(file));
+    QTRY_VERIFY_WITH_TIMEOUT(run.button->text() == "Download", 180000);
+    QVERIFY2(run.status->text() == "Complete", qPrintable(run.log->toPlainText()));
+    QCOMPARE(QDir(run.folder->text()).entryList(QDir::Files, QDir::Name), expected);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // Kavari set up as its main() sets it up, downloading the link argv[2] from the start.
+    if (argc == 3 && qstrcmp(argv[1], "--kavari") == 0) {
+        KavariWindow window;
+        closeOnTerminationSignals();
+        window.show();
+        window.findChild<QLineEdit *>("urlEdit")->setText(QString::fromLocal8Bit(argv[2]));
+        window.findChild<QPushButton *>("downloadButton")->click();
+        return app.exec();
+    }
+    tst_KavariWindow test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_kavariwindow.moc"
