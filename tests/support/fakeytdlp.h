@@ -29,7 +29,7 @@ public:
     static constexpr const char *hangWithGrandchild =
         "sleep 300 &\n"
         "echo $! > grandchild.pid.tmp && mv grandchild.pid.tmp grandchild.pid\n"
-        "echo ready\nwait\n";
+        "echo ready\nexec sleep 300\n";
 
 private:
     QTemporaryDir dir;
