@@ -31,6 +31,7 @@ const QString videoLink = "http://127.0.0.1:9/watch?v=kavari";
 const QString failed = "✗ Download failed or was cancelled";
 const QString completed = "✓ Download completed successfully!";
 
+// One window, its controls, and a fake yt-dlp in a HOME of its own (the real one while none is installed).
 struct Run
 {
     void start(const QString &text = videoLink)
