@@ -21,10 +21,12 @@ public:
         server.setProcessChannelMode(QProcess::MergedChannels);
         server.start("python3",
                      {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", folder});
+        // Python may warn about something first; the port is on the line that says it serves.
+        const QRegularExpression serving("port (\\d+)");
         QString banner;
-        while (!banner.contains('\n') && server.waitForReadyRead(20000))
+        while (!serving.match(banner).hasMatch() && server.waitForReadyRead(20000))
             banner += QString::fromUtf8(server.readAll());
-        port = QRegularExpression("port (\\d+)").match(banner).captured(1).toInt();
+        port = serving.match(banner).captured(1).toInt();
         return port > 0;
     }
     QString url(const QString &fileName) const
