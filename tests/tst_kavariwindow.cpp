@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -95,6 +97,8 @@ private slots:
     void shouldRunWhatTheFieldsSayOrRefuse();
     void shouldLogTheRunAndReportItsOutcome_data();
     void shouldLogTheRunAndReportItsOutcome();
+    void shouldExplainAFailure_data();
+    void shouldExplainAFailure();
     void shouldStopTheWholeRun_data();
     void shouldStopTheWholeRun();
     void shouldKeepTheOutcomeInView();
@@ -120,6 +124,12 @@ void tst_KavariWindow::initTestCase()
     page.write(
         "<title>two clips</title><video src=\"clip.mp4\"></video><video src=\"clip.mp4?second\"></video>");
     page.close();
+    // 100 characters of 3 bytes each, more than a file name may hold.
+    QFile longTitle(served.filePath("long.html"));
+    QVERIFY(longTitle.open(QIODevice::WriteOnly));
+    longTitle.write("<title>" + QString(100, QChar(0x65e5)).toUtf8() +
+                    "</title><video src=\"clip.mp4\"></video>");
+    longTitle.close();
     serving = server.start(served.path());
 }
 
@@ -181,6 +191,14 @@ void tst_KavariWindow::shouldDescribeTheLinkMode_data()
     QTest::newRow("markers in capitals") << "https://127.0.0.1/Playlist?LIST=PL1" << single << single;
     QTest::newRow("list= ending a longer name") << videoLink + "&mylist=1" << ignored << full;
     QTest::newRow("blanks only") << "   " << single << single;
+    for (const char *shape : {"/@name", "/@name/videos", "/channel/UC1/streams", "/c/name",
+                              "/user/name/shorts", "/results?search_query=cats", "/hashtag/cats"})
+        QTest::newRow(shape) << "http://127.0.0.1" + QString(shape) << ignored << full;
+    QTest::newRow("two links on two lines") << videoLink + "\n" + videoLink << "Mode: 2 links, one video each"
+                                            << "Mode: 2 links, one video each";
+    QTest::newRow("three links, one a channel") << videoLink + " \t" + videoLink + "\nhttp://127.0.0.1/@name"
+                                                << "Mode: 3 links, one video each"
+                                                << "Mode: 3 links, playlists whole";
 }
 
 void tst_KavariWindow::shouldDescribeTheLinkMode()
@@ -190,7 +208,8 @@ void tst_KavariWindow::shouldDescribeTheLinkMode()
     QFETCH(QString, checked);
 
     Run run;
-    QTest::keyClicks(run.url, text);
+    QGuiApplication::clipboard()->setText(text);
+    run.url->paste();
     QStringList seen;
     for (int click = 0; click < 3; ++click, run.playlist->click())
         seen << run.mode->text();
@@ -205,6 +224,7 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
     QTest::addColumn<QString>("ownPath");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QString>("searched");
+    QTest::addColumn<QString>("home");
 
     // $HOME stands for the fake's home folder, only known once the test runs. The choices are
     // the format, the audio quality and the playlist box; a refusal expects its warning box.
@@ -213,14 +233,14 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
     const QStringList one = {"--no-playlist", "--playlist-items", "1"};
     const QStringList mp3 = {"-x", "--audio-format", "mp3", "--audio-quality"};
     const QStringList best = {"-f", "bestvideo+bestaudio/best"};
-    const auto tail = [](const QString &folder, const QString &text = videoLink) {
-        return QStringList {"-o", folder + "/%(title)s.%(ext)s", "--newline", "--", text};
+    const auto tail = [](const QString &folder, const QStringList &links = {videoLink}) {
+        return QStringList {"-o", folder + "/%(title).200B.%(ext)s", "--newline", "--"} + links;
     };
     const auto row = [&](const char *name, const QList<int> &choices, const QString &text,
                          const QString &folder, const QStringList &expected,
                          const QString &ownPath = qEnvironmentVariable("PATH"),
-                         const QString &searched = qEnvironmentVariable("PATH")) {
-        QTest::newRow(name) << choices << text << folder << ownPath << expected << searched;
+                         const QString &searched = qEnvironmentVariable("PATH"), const QString &home = {}) {
+        QTest::newRow(name) << choices << text << folder << ownPath << expected << searched << home;
     };
     row("as the window opens", {0, 0, 0}, videoLink, out, one + mp3 + QStringList {"0"} + tail(out));
     row("mp3 high, whole playlist", {0, 1, 1}, videoLink, out, mp3 + QStringList {"192K"} + tail(out));
@@ -228,8 +248,10 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
         QStringList {"-f", "bestaudio[ext=m4a]/bestaudio"} + tail(out));
     row("720p", {3, 0, 0}, videoLink, out,
         one + QStringList {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"} + tail(out));
-    row("link trimmed, an option only in look", choices, " \t--exec=touch /tmp/x \n", out,
-        best + tail(out, "--exec=touch /tmp/x"));
+    row("links split at white space, an option only in look", choices, " \t--exec=touch /tmp/x \n", out,
+        best + tail(out, {"--exec=touch", "/tmp/x"}));
+    row("two links on two lines, in order", choices, videoLink + "\n" + videoLink + "&t=2", out,
+        best + tail(out, {videoLink, videoLink + "&t=2"}));
     row("folder pasted with blanks and a line break", choices, videoLink, " /tmp/k/ \n",
         best + tail("/tmp/k/"));
     row("~ for the home folder", choices, videoLink, "~/Music", best + tail("$HOME/Music"));
@@ -238,6 +260,9 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
     row("PATH empty: the system's default", choices, videoLink, out, best + tail(out), "", "/bin:/usr/bin");
     row("PATH with empty entries", choices, videoLink, out, best + tail(out),
         ":/usr/bin::/bin:", "/usr/bin:/bin");
+    // Folders under a relative HOME would be searched from the working folder.
+    row("relative HOME: nothing under it", choices, videoLink, out, best + tail(out), "$HOME/.local/bin:/bin",
+        "$HOME/.local/bin:/bin", "rel");
     row("link of blanks and tabs", choices, " \t \t", "/tmp", {"Error", "Please enter a URL"});
     row("both empty: the link is named first", choices, "", "", {"Error", "Please enter a URL"});
     row("folder of blanks", choices, videoLink, " \t ", {"Error", "Please select an output directory"});
@@ -255,11 +280,14 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
     QFETCH(QString, ownPath);
     QFETCH(QStringList, expected);
     QFETCH(QString, searched);
+    QFETCH(QString, home);
 
     Run run;
     run.fake.install("exit 0");
     expected.replaceInStrings("$HOME", run.fake.home());
-    qputenv("PATH", ownPath.toLocal8Bit());
+    qputenv("PATH", ownPath.replace("$HOME", run.fake.home()).toLocal8Bit());
+    if (!home.isEmpty())
+        qputenv("HOME", home.toLocal8Bit());
     run.format->setCurrentIndex(choices[0]);
     run.audio->setCurrentIndex(choices[1]);
     run.playlist->setChecked(choices[2]);
@@ -278,8 +306,9 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
     QCOMPARE(run.fake.recordedArguments(), expected);
     QCOMPARE(run.lines().first(), "Command: yt-dlp " + expected.join(' '));
     // The fake lives only in HOME's .local/bin, which Kavari's own PATH lacks.
+    const QString front = run.fake.home() + "/.deno/bin:" + run.fake.home() + "/.local/bin:";
     QCOMPARE(QString::fromLocal8Bit(run.fake.recorded("path")),
-             run.fake.home() + "/.deno/bin:" + run.fake.home() + "/.local/bin:" + searched);
+             (home.isEmpty() ? front : QString()) + searched.replace("$HOME", run.fake.home()));
 }
 
 void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome_data()
@@ -319,6 +348,12 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome_data()
         << notStarted + "no program of that name in $HOME/.deno/bin, $HOME/.local/bin, /nonexistent";
     QTest::newRow("installed with a missing interpreter")
         << QByteArray("#!/nonexistent/interpreter\n") << QStringList {} << 0 << notStarted;
+    QTest::newRow("a downloaded yt-dlp.conf")
+        << QByteArray("echo '--exec touch /tmp/x' > Downloads/yt-dlp.conf")
+        << QStringList {"",
+                        "✗ Removed $HOME/Downloads/yt-dlp.conf: yt-dlp would have read this downloaded file "
+                        "as its configuration at its next start, and obeyed whatever options it holds."}
+        << 1 << failed;
 }
 
 void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
@@ -332,19 +367,113 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     qputenv("PATH", "/nonexistent");
     if (!body.isEmpty())
         run.fake.install(body);
+    // The user's own configuration stays; one that a run left there never does.
+    const QString folder = run.folder->text();
+    QDir().mkpath(folder);
+    QFile(folder + "/yt-dlp.conf.txt").open(QIODevice::WriteOnly);
     run.log->setPlainText("last run's log");
     run.start();
     QTRY_COMPARE(run.button->text(), "Download");
     QCOMPARE(run.status->text(), outcome == completed ? "Complete" : "Failed");
-    const QStringList lines = run.lines();
-    QCOMPARE(lines.mid(1, lines.size() - 2), QStringList {""} + output + QStringList {""});
+    // A run that started and failed is followed by which yt-dlp it was; a success asks nothing.
+    const bool explained = outcome == failed;
+    QTRY_VERIFY(!run.window->findChild<QProcess *>("versionQuery"));
+    QStringList lines = run.lines();
+    if (explained)
+        QCOMPARE(lines.takeLast(), "yt-dlp at " + run.fake.filePath(".local/bin/yt-dlp"));
+    QCOMPARE(lines.mid(1, lines.size() - 2),
+             QStringList {""} + output.replaceInStrings("$HOME", run.fake.home()) + QStringList {""});
     QVERIFY2(lines.last().startsWith(outcome.replace("$HOME", run.fake.home())), qPrintable(lines.last()));
     // A paragraph per chunk, between the command and its empty line, the outcome and the empty tail.
-    QCOMPARE(run.log->document()->blockCount(), chunks + 4);
+    QCOMPARE(run.log->document()->blockCount(), chunks + 4 + explained);
+    QVERIFY(QFile::exists(folder + "/yt-dlp.conf.txt") && !QFile::exists(folder + "/yt-dlp.conf"));
+    // yt-dlp worked in a folder of its own, empty, and gone with the run.
+    const QList<QByteArray> workedIn = run.fake.recorded("cwd").split(' ');
+    if (outcome == completed || outcome == failed)
+        QVERIFY(workedIn.first().startsWith(QFile::encodeName(QDir::tempPath() + "/kavari-run-")) &&
+                !QFileInfo::exists(workedIn.first()) && workedIn.last() == "0\n");
     // Plain text throughout: no paragraph of the log picked up bold.
     QVERIFY(!run.log->toHtml().contains("font-weight:700"));
     // Whatever was left of the run's process group is gone with it.
     QTRY_VERIFY(!isProcessAlive(run.fake.recordedPid("grandchild.pid")));
+}
+
+void tst_KavariWindow::shouldExplainAFailure_data()
+{
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QStringList>("tools");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QStringList>("advice");
+
+    // What --version says, DATE standing for that many days before today, so that no row ages.
+    const auto daysAgo = [](int days) { return QDate::currentDate().addDays(-days).toString("yyyy.MM.dd"); };
+    const QString youTube = "https://www.youtube.com/watch?v=kavari";
+    const QString ran = "yt-dlp $VERSION at $YTDLP";
+    const QString old = "This yt-dlp is $AGE days old. Sites such as YouTube change often, and an old yt-dlp "
+                        "stops working with them.";
+    const QString noFfmpeg =
+        "This format needs ffmpeg, and none was found. Install it with: sudo apt install ffmpeg";
+    const QString noDeno = "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. "
+                           "Install it with: curl -fsSL https://deno.land/install.sh | sh";
+    const QStringList ffmpeg = {"ffmpeg"};
+    QTest::newRow("old release binary, no ffmpeg for mp3")
+        << daysAgo(400) << videoLink << QStringList() << 0
+        << QStringList {ran, old, "Update it with: $YTDLP -U", noFfmpeg};
+    QTest::newRow("old pipx install, a nightly with a fourth part")
+        << daysAgo(91) + ".232924" << videoLink << QStringList {"ffmpeg", "pipx"} << 0
+        << QStringList {ran, old, "Update it with: pipx upgrade yt-dlp"};
+    QTest::newRow("90 days is not old yet") << daysAgo(90) << videoLink << ffmpeg << 3 << QStringList {ran};
+    QTest::newRow("YouTube without deno")
+        << daysAgo(10) << youTube << ffmpeg << 0 << QStringList {ran, noDeno};
+    QTest::newRow("YouTube with deno; m4a needs no ffmpeg")
+        << daysAgo(10) << youTube << QStringList {"deno"} << 1 << QStringList {ran};
+    QTest::newRow("YouTube before deno was needed")
+        << "2025.11.11" << youTube << ffmpeg << 0 << QStringList {ran, old, "Update it with: $YTDLP -U"};
+    for (const char *says : {"Traceback (most recent call last):", "", "HANG"})
+        QTest::newRow(*says ? says : "says nothing")
+            << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
+}
+
+void tst_KavariWindow::shouldExplainAFailure()
+{
+    QFETCH(QString, says);
+    QFETCH(QString, link);
+    QFETCH(QStringList, tools);
+    QFETCH(int, format);
+    QFETCH(QStringList, advice);
+
+    Run run;
+    // Only the fake can be found: a YouTube link must never reach a real yt-dlp.
+    qputenv("PATH", "/nonexistent");
+    run.fake.install("echo 'ERROR: Unsupported URL' >&2\nexit 1");
+    QFile version(run.fake.filePath("version"));
+    QVERIFY(version.open(QIODevice::WriteOnly));
+    version.write(says == "HANG" ? "exec sleep 300" : "printf '%s\\n' '" + says.toUtf8() + "'");
+    version.close();
+    QString program = run.fake.filePath(".local/bin/yt-dlp");
+    // Any program of that name does; pipx puts yt-dlp in a folder of its own and links it.
+    for (const QString &tool : tools) {
+        const QString file = run.fake.filePath(tool == "deno"       ? ".deno/bin/deno"
+                                                   : tool == "pipx" ? ".local/pipx/venvs/yt-dlp/bin/yt-dlp"
+                                                                    : ".local/bin/" + tool);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile::copy(program, file);
+        if (tool == "pipx")
+            QVERIFY(QFile::remove(program) && QFile::link(file, program));
+    }
+    run.format->setCurrentIndex(format);
+    run.start(link);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        run.status->text() == "Failed" && !run.window->findChild<QProcess *>("versionQuery"), 15000);
+    const int age = QDate::fromString(says.left(10), "yyyy.MM.dd").daysTo(QDate::currentDate());
+    advice.replaceInStrings("$VERSION", says).replaceInStrings("$YTDLP", program);
+    advice.replaceInStrings("$AGE", QString::number(age));
+    const QStringList lines = run.lines();
+    QCOMPARE(lines.mid(lines.indexOf(failed) + 1), advice);
+    // Asked once, of the yt-dlp that ran.
+    const QByteArray starts = run.fake.recorded("starts");
+    QVERIFY(starts.endsWith("-- " + link.toUtf8() + "\n--version\n") && starts.count('\n') == 2);
 }
 
 void tst_KavariWindow::shouldStopTheWholeRun_data()
@@ -407,6 +536,8 @@ void tst_KavariWindow::shouldStopTheWholeRun()
             QTRY_COMPARE(run.status->text(), "Failed");
             QCOMPARE(run.lines().mid(2),
                      QStringList({"ready", "", "--- Download cancelled by user ---", "", failed}));
+            // The user knows why it failed: nothing to explain.
+            QVERIFY(!run.window->findChild<QProcess *>("versionQuery"));
         }
     }
     QTRY_VERIFY(!isProcessAlive(child) && !isProcessAlive(grandchild));
@@ -422,7 +553,7 @@ void tst_KavariWindow::shouldKeepTheOutcomeInView()
         QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
         run.start();
         QScrollBar *bar = run.log->verticalScrollBar();
-        QTRY_VERIFY(run.log->toPlainText().contains("200"));
+        QTRY_VERIFY(run.lines().contains("200"));
         QCOMPARE(bar->value(), bar->maximum());
         if (scrolledUp)
             bar->setValue(0);
@@ -463,6 +594,10 @@ void tst_KavariWindow::shouldDownloadWithTheRealYtDlp_data()
         << "two.html" << QList {2, 0} << QStringList {"two clips (1).mp4"};
     QTest::newRow("two videos, box checked: both")
         << "two.html" << QList {2, 1} << QStringList {"two clips (1).mp4", "two clips (2).mp4"};
+    QTest::newRow("a title of 300 bytes, cut at a character boundary")
+        << "long.html" << QList {2, 0} << QStringList {QString(66, QChar(0x65e5)) + ".mp4"};
+    QTest::newRow("a missing file: failed, and which yt-dlp it was")
+        << "missing.mp4" << QList {2, 0} << QStringList();
 }
 
 void tst_KavariWindow::shouldDownloadWithTheRealYtDlp()
@@ -483,8 +618,15 @@ void tst_KavariWindow::shouldDownloadWithTheRealYtDlp()
     run.playlist->setChecked(choices[1]);
     run.start(server.url(file));
     QTRY_VERIFY_WITH_TIMEOUT(run.button->text() == "Download", 180000);
-    QVERIFY2(run.status->text() == "Complete", qPrintable(run.log->toPlainText()));
+    QVERIFY2(run.status->text() == (expected.isEmpty() ? "Failed" : "Complete"),
+             qPrintable(run.log->toPlainText()));
     QCOMPARE(QDir(run.folder->text()).entryList(QDir::Files, QDir::Name), expected);
+    if (expected.isEmpty()) {
+        const QString ran = " at " + QStandardPaths::findExecutable("yt-dlp");
+        QTRY_VERIFY(run.lines()
+                        .filter(QRegularExpression("^yt-dlp \\d{4}\\.\\d\\d\\.\\d\\d\\S*" + ran + "$"))
+                        .size() == 1);
+    }
 }
 
 int main(int argc, char *argv[])

@@ -30,9 +30,12 @@ QStringList KavariWindow::buildArguments()
     // to reach the file system as it is.
     QString folder = outputFolder();
     folder.replace('%', "%%");
-    arguments += {"-o", folder + "/%(title)s.%(ext)s", "--newline"};
+    // A title of a hundred CJK characters is 300 bytes, more than a file name may hold; 200 leave
+    // room for yt-dlp's own suffixes such as ".f251.webm.part".
+    arguments += {"-o", folder + "/%(title).200B.%(ext)s", "--newline"};
 
     // A pasted "--exec=…" must stay a link, never become an option.
-    arguments += {"--", urlEdit->text().trimmed()};
+    arguments += "--";
+    arguments += links();
     return arguments;
 }

@@ -2,6 +2,9 @@
 #include "kavariwindow.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -33,13 +36,32 @@ QStringList defaultSearchPath()
 }
 
 // yt-dlp and deno installed for the user win over older system copies. An empty entry would
-// mean the working folder, so there is none.
+// mean the working folder, so there is none; nor is there a folder under a relative HOME.
 QStringList childSearchPath(const QString &home, const QString &inherited)
 {
     QStringList folders = inherited.split(':', Qt::SkipEmptyParts);
     if (folders.isEmpty())
         folders = defaultSearchPath();
+    if (!home.startsWith('/'))
+        return folders;
     return QStringList {home + "/.deno/bin", home + "/.local/bin"} + folders;
+}
+
+// The files in the folder that yt-dlp would read as its configuration, were it started there
+// or were the folder its home or configuration folder.
+QStringList configFiles(const QString &folder)
+{
+    QStringList names = {"yt-dlp.conf", "yt-dlp.conf.txt"};
+    const QString folderName = QFileInfo(QDir::cleanPath(folder)).fileName();
+    if (folderName == "yt-dlp" || folderName == ".yt-dlp")
+        names += {"config", "config.txt"};
+    QStringList present;
+    for (const QString &name : names) {
+        const QFileInfo file(QDir(folder).filePath(name));
+        if (file.exists() || file.isSymLink())
+            present += file.filePath();
+    }
+    return present;
 }
 } // namespace
 
@@ -57,7 +79,7 @@ void KavariWindow::onDownloadClicked()
 
 void KavariWindow::startDownload()
 {
-    if (urlEdit->text().trimmed().isEmpty()) {
+    if (links().isEmpty()) {
         QMessageBox::warning(this, "Error", "Please enter a URL");
         return;
     }
@@ -76,6 +98,11 @@ void KavariWindow::startDownload()
     // before this run clears it, and free the process for the new child.
     if (process->state() != QProcess::NotRunning)
         process->waitForFinished(5000);
+    // The last run's explanation is of no use to this one, and must not land in its log.
+    if (versionQuery) {
+        versionQuery->disconnect(this);
+        versionQuery->kill();
+    }
 
     outputLog->clear();
 #ifdef __GLIBC__
@@ -90,11 +117,15 @@ void KavariWindow::startDownload()
     appendNote("Command: yt-dlp " + arguments.join(' '));
     appendNote(QString());
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const QStringList folders =
-        childSearchPath(environment.value("HOME", QString()), environment.value("PATH", QString()));
-    environment.insert("PATH", folders.join(':'));
-    process->setProcessEnvironment(environment);
+    run = RunFacts();
+    run.environment = QProcessEnvironment::systemEnvironment();
+    run.searchPath =
+        childSearchPath(run.environment.value("HOME", QString()), run.environment.value("PATH", QString()));
+    run.environment.insert("PATH", run.searchPath.join(':'));
+    run.links = links();
+    run.folder = folder;
+    run.format = qualityCombo->currentData().toString();
+    process->setProcessEnvironment(run.environment);
 
     if (process->state() != QProcess::NotRunning) {
         reportStartFailure("the previous download has not ended yet");
@@ -103,15 +134,23 @@ void KavariWindow::startDownload()
 
     // QProcess would look a bare name up in Kavari's own PATH; the user's own yt-dlp in
     // ~/.local/bin must win.
-    const QString program = QStandardPaths::findExecutable("yt-dlp", folders);
-    if (program.isEmpty()) {
-        reportStartFailure("no program of that name in " + folders.join(", "));
+    run.program = QStandardPaths::findExecutable("yt-dlp", run.searchPath);
+    if (run.program.isEmpty()) {
+        reportStartFailure("no program of that name in " + run.searchPath.join(", "));
         return;
     }
+    runFolder = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/kavari-run-XXXXXX");
+    if (!runFolder->isValid()) {
+        reportStartFailure("no working folder could be made in " + QDir::tempPath() + ": " +
+                           runFolder->errorString());
+        return;
+    }
+    process->setWorkingDirectory(runFolder->path());
+    run.configsBefore = configFiles(folder);
 
     outputDecoder = QStringDecoder(QStringConverter::Utf8);
     errorDecoder = QStringDecoder(QStringConverter::Utf8);
-    process->start(program, arguments, QIODeviceBase::ReadWrite);
+    process->start(run.program, arguments, QIODeviceBase::ReadWrite);
     sinceStart.start();
 
     // Also from this side, so that a Cancel right after the fork already finds the group.
@@ -124,6 +163,7 @@ void KavariWindow::cancelDownload()
 {
     if (process->state() != QProcess::NotRunning)
         killRun();
+    run.cancelled = true;
     appendNote("\n--- Download cancelled by user ---");
     setStatus("Cancelled", "orange");
     downloadButton->setText("Download");
@@ -145,17 +185,36 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     // yt-dlp is gone, but an ffmpeg it started, or anything else of its group, may still run.
     killRun();
     runGroup = 0;
+    runFolder.reset();
     isDownloading = false;
     downloadButton->setText("Download");
     // Seen in the task bar by a user who switched to another window meanwhile.
     QApplication::alert(this);
-    if (exitStatus != QProcess::CrashExit && exitCode == 0) {
+    const QStringList planted = removePlantedConfigs();
+    for (const QString &file : planted)
+        appendNote("\n✗ Removed " + file +
+                   ": yt-dlp would have read this downloaded file as its configuration at its next "
+                   "start, and obeyed whatever options it holds.");
+    if (exitStatus != QProcess::CrashExit && exitCode == 0 && planted.isEmpty()) {
         appendNote("\n✓ Download completed successfully!");
         setStatus("Complete", "green");
     } else {
         appendNote("\n✗ Download failed or was cancelled");
         setStatus("Failed", "red");
+        if (!run.cancelled)
+            explainFailure();
     }
+}
+
+// A page can name a file yt-dlp.conf; saved where yt-dlp looks for its configuration, it would
+// run the page's options, --exec among them, at the next start. What was there before is the user's.
+QStringList KavariWindow::removePlantedConfigs() const
+{
+    QStringList removed;
+    for (const QString &file : configFiles(run.folder))
+        if (!run.configsBefore.contains(file) && QFile::remove(file))
+            removed += file;
+    return removed;
 }
 
 void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)
@@ -165,6 +224,7 @@ void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)
         return;
     // The forked child is gone already, and its number is free for others.
     runGroup = 0;
+    runFolder.reset();
     reportStartFailure(process->errorString() + " (" + process->program() + ")");
 }
 

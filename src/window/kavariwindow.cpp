@@ -35,6 +35,12 @@ KavariWindow::KavariWindow(QWidget *parent)
 
 KavariWindow::~KavariWindow()
 {
+    // Nothing is explained to a window that is going away.
+    run.cancelled = true;
+    if (versionQuery) {
+        versionQuery->kill();
+        versionQuery->waitForFinished(1000);
+    }
     if (process->state() != QProcess::NotRunning) {
         killRun();
         process->waitForFinished(30000);

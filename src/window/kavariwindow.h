@@ -3,9 +3,14 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -40,6 +45,7 @@ private:
     void updateModeLabel();
     QStringList buildArguments();
     QString outputFolder() const;
+    QStringList links() const;
 
     void startDownload();
     void cancelDownload();
@@ -48,6 +54,9 @@ private:
     void appendLog(const QString &text);
     void appendNote(const QString &text);
     void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
+    QStringList removePlantedConfigs() const;
+    void explainFailure();
+    QStringList failureAdvice(const QString &versionOutput) const;
     void setStatus(const QString &text, const QString &hue);
     QString textColour(const QString &name) const;
     bool hasDarkPalette() const;
@@ -69,6 +78,26 @@ private:
     // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;
     QElapsedTimer sinceStart;
+
+    // What the current or last run started with, for what is said after its end.
+    struct RunFacts
+    {
+        QString program;
+        QProcessEnvironment environment;
+        QStringList searchPath;
+        QStringList links;
+        QString folder;
+        QString format;
+        // yt-dlp's configuration files that the output folder held before the run.
+        QStringList configsBefore;
+        bool cancelled = false;
+    };
+    RunFacts run;
+    // The run's working folder: private and empty, so that nothing yt-dlp reads at its next
+    // start can land where it looks.
+    std::unique_ptr<QTemporaryDir> runFolder;
+    // yt-dlp --version after a failed run, gone once it has answered.
+    QPointer<QProcess> versionQuery;
     // The colour of the status line's text: "blue", "green", "red" or "orange"; empty before a run.
     QString statusHue;
 

@@ -4,10 +4,31 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+
+namespace {
+// Playlists, and pages that yt-dlp takes for one: channels with or without a tab, search
+// results, hashtags. Looked for in the text whatever its host, case-sensitively.
+bool namesManyVideos(const QString &link)
+{
+    for (const char *marker :
+         {"list=", "/playlist", "/@", "/channel/", "/c/", "/user/", "/results?search_query=", "/hashtag/"})
+        if (link.contains(QLatin1String(marker)))
+            return true;
+    return false;
+}
+} // namespace
 
 void KavariWindow::onUrlChanged()
 {
     updateModeLabel();
+}
+
+// Pasted links, one per line or with blanks between them, each fetched in turn.
+QStringList KavariWindow::links() const
+{
+    static const QRegularExpression whiteSpace("\\s+");
+    return urlEdit->text().split(whiteSpace, Qt::SkipEmptyParts);
 }
 
 void KavariWindow::updateModeLabel()
@@ -18,8 +39,14 @@ void KavariWindow::updateModeLabel()
         modeLabel->setText(QString());
         return;
     }
-    const bool playlistLink = url.contains("list=") || url.contains("/playlist");
-    if (!playlistLink)
+    const QStringList all = links();
+    const bool manyVideos = std::any_of(all.cbegin(), all.cend(), namesManyVideos);
+    if (all.size() > 1)
+        modeLabel->setText(
+            QString("Mode: %1 links, %2")
+                .arg(all.size())
+                .arg(manyVideos && playlistCheckBox->isChecked() ? "playlists whole" : "one video each"));
+    else if (!manyVideos)
         modeLabel->setText("Mode: Single video download");
     else if (playlistCheckBox->isChecked())
         modeLabel->setText("Mode: Full playlist download");

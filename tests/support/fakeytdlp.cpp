@@ -24,6 +24,9 @@ void FakeYtDlp::install(const QByteArray &body) const
     const QByteArray header = "#!/bin/sh\ncd '" + QFile::encodeName(home()) +
         "' || exit 99\n"
         "printf '%s' \"$PATH\" > path\nPATH=/usr/bin:/bin\n"
+        "echo \"$*\" >> starts\n"
+        "if [ \"$1\" = --version ]; then [ -f version ] && exec sh version; exit 0; fi\n"
+        "echo \"$OLDPWD\" $(ls -A \"$OLDPWD\" | wc -l) > cwd\n"
         "echo $$ > child.pid.tmp && mv child.pid.tmp child.pid\n"
         "printf '%s\\0' \"$@\" > arguments\n";
     script.write(body.startsWith("#!") ? body : header + body + "\n");

@@ -7,7 +7,8 @@
 #include <QTemporaryDir>
 
 // A temporary HOME whose .local/bin holds a shell script named yt-dlp. The script records
-// its arguments, its PATH and its pid, then runs the body a test gives it. While the fake
+// each start in "starts", its arguments, its PATH and its pid, then runs the body a test gives
+// it; --version runs the script "version" of the home folder instead, if there is one. While the fake
 // lives, HOME points at it; HOME and PATH are as before once it is gone.
 class FakeYtDlp
 {
