@@ -516,8 +516,10 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         QVERIFY(kavari.waitForFinished(20000));
         // Nothing is cleaned up from inside after SIGKILL: the kernel ends the child, the grandchild is left.
         QCOMPARE(kavari.exitStatus() == QProcess::NormalExit && kavari.exitCode() == 0, signal != SIGKILL);
-        if (signal == SIGKILL)
+        if (signal == SIGKILL) {
             ::kill(static_cast<pid_t>(grandchild), SIGKILL);
+            QDir(run.fake.recorded("cwd").split(' ').first()).removeRecursively();
+        }
     } else if (how == "close") {
         run.window.reset();
         QVERIFY(!isProcessAlive(child));
