@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
@@ -84,6 +86,24 @@ bool readableTone(const QString &styleSheet, const QColor &hue, const QColor &ba
 }
 } // namespace
 
+// The desktop's notification server, played by the test on its private session bus.
+class NotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    QList<QVariantList> calls;
+
+public slots:
+    uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
+                const QStringList &actions, const QVariantMap &hints, int)
+    {
+        calls += QVariantList {app, icon, summary, body, actions, hints.value("desktop-entry")};
+        return 7;
+    }
+};
+
 class tst_KavariWindow : public QObject
 {
     Q_OBJECT
@@ -101,6 +121,7 @@ private slots:
     void shouldExplainAFailure();
     void shouldStopTheWholeRun_data();
     void shouldStopTheWholeRun();
+    void shouldNotifyOfAnEndTheUserDidNotSee();
     void shouldKeepTheOutcomeInView();
     void shouldKeepTheStatusReadableOnADarkTheme();
     void shouldDownloadWithTheRealYtDlp_data();
@@ -374,7 +395,9 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     run.log->setPlainText("last run's log");
     run.start();
     QTRY_COMPARE(run.button->text(), "Download");
-    QCOMPARE(run.status->text(), outcome == completed ? "Complete" : "Failed");
+    QCOMPARE(run.status->text() + ' ' + run.status->styleSheet(),
+             outcome == completed ? "Complete color: green; font-weight: bold;"
+                                  : "Failed color: red; font-weight: bold;");
     // A run that started and failed is followed by which yt-dlp it was; a success asks nothing.
     const bool explained = outcome == failed;
     QTRY_VERIFY(!run.window->findChild<QProcess *>("versionQuery"));
@@ -482,6 +505,7 @@ void tst_KavariWindow::shouldStopTheWholeRun_data()
     QTest::addColumn<int>("signal");
     QTest::newRow("Cancel") << "cancel" << 0;
     QTest::newRow("Cancel, and Download again at once") << "restart" << 0;
+    QTest::newRow("Enter in the fields starts, never cancels; Enter on the button cancels") << "enter" << 0;
     QTest::newRow("closing the window") << "close" << 0;
     // Kavari as its main() sets it up, in a process of its own.
     QTest::newRow("SIGTERM") << "signal" << SIGTERM;
@@ -501,11 +525,17 @@ void tst_KavariWindow::shouldStopTheWholeRun()
     QProcess kavari;
     if (signal) {
         kavari.start(QCoreApplication::applicationFilePath(), {"--kavari", videoLink});
+    } else if (how == "enter") {
+        run.url->setText(videoLink);
+        for (QLineEdit *field : {run.folder, run.url, run.folder})
+            QTest::keyClick(field, field == run.url ? Qt::Key_Enter : Qt::Key_Return);
     } else {
         run.start();
         run.button->click();
-        QCOMPARE(run.status->text(), "Downloading...");
     }
+    if (!signal)
+        QCOMPARE(run.status->text() + ' ' + run.status->styleSheet(),
+                 "Downloading... color: blue; font-weight: bold;");
     QTRY_VERIFY_WITH_TIMEOUT(run.fake.recordedPid("grandchild.pid") > 0, 20000);
     const qint64 child = run.fake.recordedPid("child.pid");
     const qint64 grandchild = run.fake.recordedPid("grandchild.pid");
@@ -527,8 +557,14 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         QFile(run.fake.filePath("second")).open(QIODevice::WriteOnly);
         // A click too soon after the start would be taken for the second half of a double-click.
         QTest::qWait(QApplication::doubleClickInterval());
-        run.button->click();
-        QCOMPARE(run.button->text() + ' ' + run.status->text(), "Download Cancelled");
+        if (how == "enter") {
+            run.button->setFocus();
+            QTest::keyClick(run.button, Qt::Key_Return);
+        } else {
+            run.button->click();
+        }
+        QCOMPARE(run.button->text() + ' ' + run.status->text() + ' ' + run.status->styleSheet(),
+                 "Download Cancelled color: orange; font-weight: bold;");
         // Before the killed run's end is reported: the new run must not get the old one's end.
         if (how == "restart") {
             run.button->click();
@@ -543,6 +579,46 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         }
     }
     QTRY_VERIFY(!isProcessAlive(child) && !isProcessAlive(grandchild));
+}
+
+void tst_KavariWindow::shouldNotifyOfAnEndTheUserDidNotSee()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    NotificationServer server;
+    if (!bus.registerService("org.freedesktop.Notifications"))
+        QSKIP("needs a session bus without a notification server: run it under dbus-run-session");
+    QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
+    QWidget elsewhere;
+    for (const QString how : {"in another window", "in Kavari's window", "cancelled"}) {
+        Run run;
+        run.fake.install(how == "cancelled" ? FakeYtDlp::hangWithGrandchild : "exit 1");
+        run.window->show();
+        elsewhere.show();
+        QWidget *active = how == "in Kavari's window" ? static_cast<QWidget *>(run.window.get()) : &elsewhere;
+        active->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(active));
+        run.start(videoLink + "&<b> " + videoLink);
+        if (how == "cancelled") {
+            QTRY_VERIFY(run.lines().contains("ready"));
+            QTest::qWait(QApplication::doubleClickInterval());
+            run.button->click();
+        }
+        QTRY_COMPARE(run.status->text(), "Failed");
+        // Time for a Notify that must not come.
+        QTest::qWait(500);
+        QCOMPARE(server.calls.size(), how == "in another window");
+        if (server.calls.isEmpty())
+            continue;
+        QCOMPARE(server.calls.takeFirst(),
+                 QVariantList({"Kavari", "org.tolmend.Kavari", "Download failed",
+                               videoLink + "&amp;&lt;b&gt; and 1 more\ninto " + run.folder->text(),
+                               QStringList {"default", "Show Kavari"}, "org.tolmend.Kavari"}));
+        // Its default action brings Kavari to the front.
+        bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
+                                            "ActionInvoked")
+                 << 7u << "default");
+        QTRY_VERIFY(run.window->isActiveWindow());
+    }
 }
 
 void tst_KavariWindow::shouldKeepTheOutcomeInView()
@@ -634,6 +710,7 @@ void tst_KavariWindow::shouldDownloadWithTheRealYtDlp()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName("org.tolmend.Kavari");
     // Kavari set up as its main() sets it up, downloading the link argv[2] from the start.
     if (argc == 3 && qstrcmp(argv[1], "--kavari") == 0) {
         KavariWindow window;

@@ -77,6 +77,14 @@ void KavariWindow::onDownloadClicked()
     cancelDownload();
 }
 
+// Enter in the link or folder field, as in a browser's address bar. It never cancels: a second
+// Enter while the run is on does nothing.
+void KavariWindow::onReturnPressed()
+{
+    if (!isDownloading)
+        startDownload();
+}
+
 void KavariWindow::startDownload()
 {
     if (links().isEmpty()) {
@@ -188,14 +196,14 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     runFolder.reset();
     isDownloading = false;
     downloadButton->setText("Download");
-    // Seen in the task bar by a user who switched to another window meanwhile.
-    QApplication::alert(this);
     const QStringList planted = removePlantedConfigs();
     for (const QString &file : planted)
         appendNote("\n✗ Removed " + file +
                    ": yt-dlp would have read this downloaded file as its configuration at its next "
                    "start, and obeyed whatever options it holds.");
-    if (exitStatus != QProcess::CrashExit && exitCode == 0 && planted.isEmpty()) {
+    const bool complete = exitStatus != QProcess::CrashExit && exitCode == 0 && planted.isEmpty();
+    notifyIfUnseen(complete);
+    if (complete) {
         appendNote("\n✓ Download completed successfully!");
         setStatus("Complete", "green");
     } else {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kavariwindow.h"
+#include "desktopnotifier.h"
 
 #include <csignal>
 #include <sys/prctl.h>
@@ -8,6 +9,7 @@
 KavariWindow::KavariWindow(QWidget *parent)
     : QMainWindow(parent)
     , process(new QProcess(this))
+    , notifier(new DesktopNotifier(this))
 {
     // Every run gets a process group of its own, so that Cancel and closing can kill yt-dlp
     // together with the ffmpeg it spawns, and the kernel ends the run if Kavari dies.
@@ -31,6 +33,7 @@ KavariWindow::KavariWindow(QWidget *parent)
     connect(process, &QProcess::readyReadStandardError, this, &KavariWindow::onProcessError);
     connect(process, &QProcess::finished, this, &KavariWindow::onProcessFinished);
     connect(process, &QProcess::errorOccurred, this, &KavariWindow::onProcessErrorOccurred);
+    connect(notifier, &DesktopNotifier::activated, this, &KavariWindow::bringToFront);
 }
 
 KavariWindow::~KavariWindow()

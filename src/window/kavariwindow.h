@@ -12,6 +12,8 @@
 
 #include <memory>
 
+class DesktopNotifier;
+class QAccessibleInterface;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -39,6 +41,7 @@ private slots:
     void onQualityChanged(int index);
     void onUrlChanged();
     void onProcessErrorOccurred(QProcess::ProcessError error);
+    void onReturnPressed();
 
 private:
     void setupUi();
@@ -58,6 +61,10 @@ private:
     void explainFailure();
     QStringList failureAdvice(const QString &versionOutput) const;
     void setStatus(const QString &text, const QString &hue);
+    void notifyIfUnseen(bool complete);
+    void announceStatus();
+    static QAccessibleInterface *accessibleStatus(const QString &className, QObject *object);
+    void bringToFront();
     QString textColour(const QString &name) const;
     bool hasDarkPalette() const;
     void applyPaletteColours();
@@ -74,6 +81,7 @@ private:
     QLabel *statusLabel = nullptr;
 
     QProcess *process = nullptr;
+    DesktopNotifier *notifier = nullptr;
     bool isDownloading = false;
     // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;

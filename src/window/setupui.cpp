@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kavariwindow.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -32,6 +33,7 @@ void KavariWindow::setupUi()
     urlEdit->setAccessibleName("Video URL");
     urlEdit->setPlaceholderText("Paste YouTube URL here...");
     connect(urlEdit, &QLineEdit::textChanged, this, &KavariWindow::onUrlChanged);
+    connect(urlEdit, &QLineEdit::returnPressed, this, &KavariWindow::onReturnPressed);
     urlLayout->addWidget(urlEdit);
     modeLabel = new QLabel(this);
     modeLabel->setObjectName("modeLabel");
@@ -47,6 +49,7 @@ void KavariWindow::setupUi()
     browseButton = new QPushButton("Browse...", this);
     browseButton->setObjectName("browseButton");
     connect(browseButton, &QPushButton::clicked, this, &KavariWindow::onBrowseClicked);
+    connect(outputDirEdit, &QLineEdit::returnPressed, this, &KavariWindow::onReturnPressed);
     dirLayout->addWidget(outputDirEdit);
     dirLayout->addWidget(browseButton);
     mainLayout->addWidget(dirGroup);
@@ -90,10 +93,15 @@ void KavariWindow::setupUi()
     downloadButton->setObjectName("downloadButton");
     downloadButton->setMinimumHeight(40);
     downloadButton->setStyleSheet("QPushButton { font-size: 14px; font-weight: bold; }");
+    // Enter on the focused button clicks it, as Space does; outside a dialog only auto-default buttons do.
+    downloadButton->setAutoDefault(true);
     connect(downloadButton, &QPushButton::clicked, this, &KavariWindow::onDownloadClicked);
     buttonRow->addWidget(downloadButton, 1);
     mainLayout->addLayout(buttonRow);
 
+    // Before any screen reader can ask for the status line, so that it never sees a plain label.
+    static const bool spoken = (QAccessible::installFactory(&KavariWindow::accessibleStatus), true);
+    Q_UNUSED(spoken)
     statusLabel = new QLabel(this);
     statusLabel->setObjectName("statusLabel");
     statusLabel->setStyleSheet("font-weight: bold;");

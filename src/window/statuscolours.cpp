@@ -50,14 +50,15 @@ void KavariWindow::setStatus(const QString &text, const QString &hue)
 {
     statusHue = hue;
     statusLabel->setText(text);
-    statusLabel->setStyleSheet("color: " + textColour(hue) + "; font-weight: bold;");
+    applyPaletteColours();
+    announceStatus();
 }
 
 void KavariWindow::applyPaletteColours()
 {
     modeLabel->setStyleSheet("color: " + textColour("#666") + "; font-style: italic;");
     if (!statusHue.isEmpty())
-        setStatus(statusLabel->text(), statusHue);
+        statusLabel->setStyleSheet("color: " + textColour(statusHue) + "; font-weight: bold;");
 }
 
 // A switch between a light and a dark theme while the window is open.

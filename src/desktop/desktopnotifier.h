@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// Desktop notifications through org.freedesktop.Notifications on the session bus. Without a
+// bus or a notification server nothing is shown, and nothing fails.
+class DesktopNotifier : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DesktopNotifier(QObject *parent = nullptr);
+
+    // Replaces the notification shown before, if it is still there.
+    void notify(const QString &summary, const QString &body);
+
+signals:
+    // The user clicked the notification itself (its default action).
+    void activated();
+
+private slots:
+    void onActionInvoked(uint id, const QString &action);
+    void onActivationToken(uint id, const QString &token);
+
+private:
+    uint shownId = 0;
+};
