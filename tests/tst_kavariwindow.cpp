@@ -4,6 +4,7 @@
 #include "fakeytdlp.h"
 #include "kavariwindow.h"
 #include "localhttpserver.h"
+#include "runprogress.h"
 #include "terminationsignals.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -57,6 +59,7 @@ struct Run
     QLabel *mode = window->findChild<QLabel *>("modeLabel");
     QLabel *status = window->findChild<QLabel *>("statusLabel");
     QTextEdit *log = window->findChild<QTextEdit *>("outputLog");
+    QProgressBar *bar = window->findChild<QProgressBar *>("progressBar");
 };
 
 // Remembers the title and text of the next modal dialog, if one opens, and lets answer close it.
@@ -94,6 +97,7 @@ class NotificationServer : public QObject
 
 public:
     QList<QVariantList> calls;
+    QList<QVariantList> updates;
 
 public slots:
     uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
@@ -101,6 +105,11 @@ public slots:
     {
         calls += QVariantList {app, icon, summary, body, actions, hints.value("desktop-entry")};
         return 7;
+    }
+    // The task bar's side of com.canonical.Unity.LauncherEntry.
+    void Update(const QString &app, const QVariantMap &properties, const QDBusMessage &message)
+    {
+        updates += QVariantList {message.path(), app, properties};
     }
 };
 
@@ -122,6 +131,8 @@ private slots:
     void shouldStopTheWholeRun_data();
     void shouldStopTheWholeRun();
     void shouldNotifyOfAnEndTheUserDidNotSee();
+    void shouldReadTheProgressYtDlpPrints_data();
+    void shouldReadTheProgressYtDlpPrints();
     void shouldKeepTheOutcomeInView();
     void shouldKeepTheStatusReadableOnADarkTheme();
     void shouldDownloadWithTheRealYtDlp_data();
@@ -410,6 +421,7 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     // A paragraph per chunk, between the command and its empty line, the outcome and the empty tail.
     QCOMPARE(run.log->document()->blockCount(), chunks + 4 + explained);
     QVERIFY(QFile::exists(folder + "/yt-dlp.conf.txt") && !QFile::exists(folder + "/yt-dlp.conf"));
+    QVERIFY(run.bar->isHidden());
     // yt-dlp worked in a folder of its own, empty, and gone with the run.
     const QList<QByteArray> workedIn = run.fake.recorded("cwd").split(' ');
     if (outcome == completed || outcome == failed)
@@ -533,9 +545,12 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         run.start();
         run.button->click();
     }
-    if (!signal)
+    if (!signal) {
         QCOMPARE(run.status->text() + ' ' + run.status->styleSheet(),
                  "Downloading... color: blue; font-weight: bold;");
+        // Busy until a percent is known.
+        QVERIFY(!run.bar->isHidden() && run.bar->maximum() == 0);
+    }
     QTRY_VERIFY_WITH_TIMEOUT(run.fake.recordedPid("grandchild.pid") > 0, 20000);
     const qint64 child = run.fake.recordedPid("child.pid");
     const qint64 grandchild = run.fake.recordedPid("grandchild.pid");
@@ -565,6 +580,7 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         }
         QCOMPARE(run.button->text() + ' ' + run.status->text() + ' ' + run.status->styleSheet(),
                  "Download Cancelled color: orange; font-weight: bold;");
+        QVERIFY(run.bar->isHidden());
         // Before the killed run's end is reported: the new run must not get the old one's end.
         if (how == "restart") {
             run.button->click();
@@ -588,10 +604,17 @@ void tst_KavariWindow::shouldNotifyOfAnEndTheUserDidNotSee()
     if (!bus.registerService("org.freedesktop.Notifications"))
         QSKIP("needs a session bus without a notification server: run it under dbus-run-session");
     QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
+    QVERIFY(bus.connect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", &server,
+                        SLOT(Update(QString, QVariantMap, QDBusMessage))));
     QWidget elsewhere;
     for (const QString how : {"in another window", "in Kavari's window", "cancelled"}) {
         Run run;
-        run.fake.install(how == "cancelled" ? FakeYtDlp::hangWithGrandchild : "exit 1");
+        // On the task bar: a signal when the whole percent changes, at most one a chunk, and none after the
+        // end.
+        const QByteArray percents =
+            "printf '[download]  10.0%% of 1MiB\\n'; sleep 0.3; printf '[download]  10.4%% "
+            "of 1MiB\\n'; sleep 0.3; printf '[download]  30.0%%\\n[download]  55.5%%\\n'\n";
+        run.fake.install(percents + (how == "cancelled" ? FakeYtDlp::hangWithGrandchild : "exit 1"));
         run.window->show();
         elsewhere.show();
         QWidget *active = how == "in Kavari's window" ? static_cast<QWidget *>(run.window.get()) : &elsewhere;
@@ -606,6 +629,14 @@ void tst_KavariWindow::shouldNotifyOfAnEndTheUserDidNotSee()
         QTRY_COMPARE(run.status->text(), "Failed");
         // Time for a Notify that must not come.
         QTest::qWait(500);
+        const QString app = "application://org.tolmend.Kavari.desktop",
+                      path = "/org/tolmend/Kavari/LauncherEntry";
+        QCOMPARE(
+            server.updates,
+            QList<QVariantList>({{path, app, QVariantMap {{"progress", 0.1}, {"progress-visible", true}}},
+                                 {path, app, QVariantMap {{"progress", 0.555}, {"progress-visible", true}}},
+                                 {path, app, QVariantMap {{"progress-visible", false}}}}));
+        server.updates.clear();
         QCOMPARE(server.calls.size(), how == "in another window");
         if (server.calls.isEmpty())
             continue;
@@ -619,6 +650,55 @@ void tst_KavariWindow::shouldNotifyOfAnEndTheUserDidNotSee()
                  << 7u << "default");
         QTRY_VERIFY(run.window->isActiveWindow());
     }
+}
+
+void tst_KavariWindow::shouldReadTheProgressYtDlpPrints_data()
+{
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<QList<int>>("perMille");
+    const QString at = " of   10.00MiB at    1.00MiB/s ETA 00:05\n";
+    QTest::newRow("a single video") << QStringList {"[download] Destination: a.mp4\n[download]   0.0%" + at,
+                                                    "[download]  42.0%" + at,
+                                                    "[download] 100% of 10.00MiB in 00:10\n"}
+                                    << QList {0, 420, 1000};
+    QTest::newRow("two streams merged")
+        << QStringList {"[info] a: Downloading 1 format(s): 137+251\n[download] Destination: a.f137.mp4\n",
+                        "[download]  50.0%" + at,
+                        "[download] 100%" + at + "[download] Destination: a.f251.webm\n",
+                        "[download]  50.0%" + at, "[Merger] Merging formats into \"a.mp4\"\n"}
+        << QList {-1, 250, 500, 750, 750};
+    QTest::newRow("a playlist of three; older yt-dlp says video")
+        << QStringList {"[download] Downloading item 2 of 3\n[info] b: Downloading 1 format(s): 18\n"
+                        "[download] Destination: b.mp4\n[download]  50.0%" +
+                            at,
+                        "[download] Downloading video 3 of 3\n",
+                        "[download] Destination: c.mp4\n[download]  40.0%" + at}
+        << QList {500, 500, 800};
+    QTest::newRow("fragments of an estimated size, never backwards")
+        << QStringList {"[download]  42.0% of ~  10.00MiB at 1MiB/s ETA 00:05 (frag 3/10)\n",
+                        "[download]  41.5% of ~  12.00MiB at 1MiB/s ETA 00:06 (frag 4/10)\n"}
+        << QList {420, 420};
+    QTest::newRow("several progress lines in a chunk: the last")
+        << QStringList {"[download]  10.0%" + at + "[download]  20.0%" + at + "[download]  30.0%" + at}
+        << QList {300};
+    QTest::newRow("no progress line yet")
+        << QStringList {"[generic] Extracting URL: " + videoLink + "\n"} << QList {-1};
+    QTest::newRow("a yt-dlp that prints no percentages")
+        << QStringList {"[download] Destination: 50% off.mp4\n", "[download] Download completed\n"}
+        << QList {-1, -1};
+}
+
+void tst_KavariWindow::shouldReadTheProgressYtDlpPrints()
+{
+    QFETCH(QStringList, chunks);
+    QFETCH(QList<int>, perMille);
+    RunProgress progress;
+    QList<int> seen;
+    for (const QString &chunk : chunks) {
+        progress.read(chunk);
+        seen << (progress.fraction() < 0 ? -1 : qRound(progress.fraction() * 1000));
+    }
+    QCOMPARE(seen, perMille);
 }
 
 void tst_KavariWindow::shouldKeepTheOutcomeInView()

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcessEnvironment>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
@@ -120,6 +121,11 @@ void KavariWindow::startDownload()
     isDownloading = true;
     downloadButton->setText("Cancel");
     setStatus("Downloading...", "blue");
+    // Busy until yt-dlp prints its first percent.
+    progress = RunProgress();
+    shownPercent = -1;
+    progressBar->setRange(0, 0);
+    progressBar->show();
 
     const QStringList arguments = buildArguments();
     appendNote("Command: yt-dlp " + arguments.join(' '));
@@ -172,6 +178,7 @@ void KavariWindow::cancelDownload()
     if (process->state() != QProcess::NotRunning)
         killRun();
     run.cancelled = true;
+    endProgress();
     appendNote("\n--- Download cancelled by user ---");
     setStatus("Cancelled", "orange");
     downloadButton->setText("Download");
@@ -194,6 +201,7 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     killRun();
     runGroup = 0;
     runFolder.reset();
+    endProgress();
     isDownloading = false;
     downloadButton->setText("Download");
     const QStringList planted = removePlantedConfigs();
@@ -238,6 +246,7 @@ void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)
 
 void KavariWindow::reportStartFailure(const QString &why)
 {
+    endProgress();
     appendNote("\n✗ yt-dlp could not be started: " + why);
     setStatus("Failed", "red");
     downloadButton->setText("Download");
@@ -246,7 +255,12 @@ void KavariWindow::reportStartFailure(const QString &why)
 
 void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
 {
-    appendLog(QString(decoder.decode(bytes)).trimmed());
+    const QString text = decoder.decode(bytes);
+    appendLog(text.trimmed());
+    if (isDownloading) {
+        progress.read(text);
+        showProgress();
+    }
     // Drops any selection and shows the end, down to the log's bottom margin.
     QTextCursor end(outputLog->document());
     end.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);

@@ -10,6 +10,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "runprogress.h"
+#include "taskbarprogress.h"
+
 #include <memory>
 
 class DesktopNotifier;
@@ -18,6 +21,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QTextEdit;
 
@@ -62,6 +66,8 @@ private:
     QStringList failureAdvice(const QString &versionOutput) const;
     void setStatus(const QString &text, const QString &hue);
     void notifyIfUnseen(bool complete);
+    void showProgress();
+    void endProgress();
     void announceStatus();
     static QAccessibleInterface *accessibleStatus(const QString &className, QObject *object);
     void bringToFront();
@@ -79,9 +85,14 @@ private:
     QTextEdit *outputLog = nullptr;
     QLabel *modeLabel = nullptr;
     QLabel *statusLabel = nullptr;
+    QProgressBar *progressBar = nullptr;
 
     QProcess *process = nullptr;
     DesktopNotifier *notifier = nullptr;
+    RunProgress progress;
+    TaskbarProgress taskbar;
+    // The whole percent the bar and the task bar show, -1 while it is not known.
+    int shownPercent = -1;
     bool isDownloading = false;
     // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;

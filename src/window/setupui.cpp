@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTextEdit>
@@ -105,7 +106,15 @@ void KavariWindow::setupUi()
     statusLabel = new QLabel(this);
     statusLabel->setObjectName("statusLabel");
     statusLabel->setStyleSheet("font-weight: bold;");
-    mainLayout->addWidget(statusLabel);
+    // Beside the status, only while a run is on.
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName("progressBar");
+    progressBar->setAccessibleName("Download progress");
+    progressBar->hide();
+    auto *statusRow = new QHBoxLayout;
+    statusRow->addWidget(statusLabel);
+    statusRow->addWidget(progressBar, 1);
+    mainLayout->addLayout(statusRow);
 
     auto *logGroup = new QGroupBox("Output Log", this);
     auto *logLayout = new QVBoxLayout(logGroup);

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QStringView>
+
+// How far a run of yt-dlp --newline has come, read from the lines it prints: the item within the
+// playlist, the stream within the item (a video and an audio stream are fetched one after the
+// other, then merged), the percent within the stream.
+class RunProgress
+{
+public:
+    // One chunk of output, whole lines.
+    void read(QStringView chunk);
+    // From 0 to 1; below 0 until the first percent line. Never goes back within a run.
+    double fraction() const { return shown; }
+
+private:
+    void readLine(QStringView line);
+    void readPercent(QStringView line);
+
+    int item = 1;
+    int items = 1;
+    int streams = 1;
+    // "Destination" lines of the current item: the stream being fetched is the last of them.
+    int destinations = 0;
+    double shown = -1;
+};
