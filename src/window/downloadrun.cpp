@@ -124,6 +124,7 @@ void KavariWindow::startDownload()
     // Busy until yt-dlp prints its first percent.
     progress = RunProgress();
     shownPercent = -1;
+    sinceBarPainted.invalidate();
     progressBar->setRange(0, 0);
     progressBar->show();
 
@@ -255,12 +256,14 @@ void KavariWindow::reportStartFailure(const QString &why)
 
 void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
 {
-    const QString text = decoder.decode(bytes);
-    appendLog(text.trimmed());
-    if (isDownloading) {
+    QString text = decoder.decode(bytes);
+    const bool running = isDownloading;
+    if (running)
         progress.read(text);
+    // Trimmed in place: a flood brings megabytes.
+    appendLog(std::move(text).trimmed());
+    if (running)
         showProgress();
-    }
     // Drops any selection and shows the end, down to the log's bottom margin.
     QTextCursor end(outputLog->document());
     end.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);

@@ -93,6 +93,7 @@ private:
     TaskbarProgress taskbar;
     // The whole percent the bar and the task bar show, -1 while it is not known.
     int shownPercent = -1;
+    QElapsedTimer sinceBarPainted;
     bool isDownloading = false;
     // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;

@@ -13,8 +13,8 @@ void RunProgress::read(QStringView chunk)
 {
     // Items, formats and streams are a few lines of a run; the percent lines are nearly all of it,
     // and the last of a chunk is all that is shown.
-    const bool markers = chunk.contains(u"] Destination: ") || chunk.contains(u" format(s): ") ||
-        chunk.contains(u"Downloading item ") || chunk.contains(u"Downloading video ");
+    // "Downloading item 2 of 3", "Downloading video 2 of 3", "Downloading 1 format(s): 137+251".
+    const bool markers = chunk.contains(u"Downloading ") || chunk.contains(u"] Destination: ");
     if (markers) {
         for (const QStringView line : QStringTokenizer(chunk, u'\n'))
             readLine(line);

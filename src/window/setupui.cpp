@@ -110,6 +110,10 @@ void KavariWindow::setupUi()
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
     progressBar->setAccessibleName("Download progress");
+    // Its room stays when it is hidden, so that the log does not move at every start and end.
+    QSizePolicy keepRoom = progressBar->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    progressBar->setSizePolicy(keepRoom);
     progressBar->hide();
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
