@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace {
 // yt-dlp began to need a JavaScript runtime for YouTube with this release.
 const QDate needsDeno(2025, 11, 12);

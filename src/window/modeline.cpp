@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 // Playlists, and pages that yt-dlp takes for one: channels with or without a tab, search
 // results, hashtags. Looked for in the text whatever its host, case-sensitively.
