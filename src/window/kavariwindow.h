@@ -91,7 +91,8 @@ private:
     DesktopNotifier *notifier = nullptr;
     RunProgress progress;
     TaskbarProgress taskbar;
-    // The whole percent the bar and the task bar show, -1 while it is not known.
+    // The whole percent the task bar shows, -1 while it is not known. The bar keeps its own
+    // value, painted at most ten times a second.
     int shownPercent = -1;
     QElapsedTimer sinceBarPainted;
     bool isDownloading = false;
