@@ -6,7 +6,9 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QStringList>
 #include <QVariantMap>
+#include <QWidget>
 
 namespace {
 const QString service = "org.freedesktop.Notifications";
@@ -53,4 +55,18 @@ void DesktopNotifier::onActivationToken(uint id, const QString &token)
 {
     if (id == shownId)
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+}
+
+void bringToFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QString downloadNotice(const QStringList &links, const QString &folder)
+{
+    const QString more = links.size() > 1 ? QString(" and %1 more").arg(links.size() - 1) : QString();
+    return links.value(0) + more + "\ninto " + folder;
 }

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // Desktop notifications through org.freedesktop.Notifications on the session bus. Without a
 // bus or a notification server nothing is shown, and nothing fails.
@@ -27,3 +28,9 @@ private slots:
 private:
     uint shownId = 0;
 };
+
+class QWidget;
+// What a notification of a run's end says: its first link, how many more, and where they went.
+QString downloadNotice(const QStringList &links, const QString &folder);
+// What the click on a notification does: the window to the front, also out of the minimised state.
+void bringToFront(QWidget *window);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "configguard.h"
 #include "kavariwindow.h"
 
 #include <QComboBox>
@@ -29,4 +30,18 @@ QString KavariWindow::outputFolder() const
     if (folder == "~" || folder.startsWith("~/"))
         return QDir::homePath() + folder.mid(1);
     return folder;
+}
+
+// What keeps a download from starting into the folder, as the warning says it; empty when nothing.
+QString KavariWindow::folderProblem(const QString &folder, const QString &program) const
+{
+    if (folder.isEmpty())
+        return "Please select an output directory";
+    // A relative folder would land wherever Kavari happened to be started from.
+    if (!folder.startsWith('/'))
+        return "Please enter the output directory as a full path";
+    if (isPluginFolder(folder, program))
+        return "yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. "
+               "Please choose another output directory.";
+    return QString();
 }

@@ -1,22 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "failureadvice.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStringDecoder>
-#include <QStringList>
-#include <QTemporaryDir>
-
-#include "runprogress.h"
-#include "taskbarprogress.h"
-
-#include <memory>
 
 class DesktopNotifier;
-class QAccessibleInterface;
+class ProgressShown;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -24,6 +17,10 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
+class RunLog;
+class RunSandbox;
+class StatusLine;
+class VersionQuery;
 
 class KavariWindow : public QMainWindow
 {
@@ -52,28 +49,14 @@ private:
     void updateModeLabel();
     QStringList buildArguments();
     QString outputFolder() const;
+    QString folderProblem(const QString &folder, const QString &program) const;
     QStringList links() const;
-
     void startDownload();
     void cancelDownload();
     void reportStartFailure(const QString &why);
     void killRun();
-    void appendLog(const QString &text);
-    void appendNote(const QString &text);
     void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
-    QStringList removePlantedConfigs() const;
-    void explainFailure();
-    QStringList failureAdvice(const QString &versionOutput) const;
-    void setStatus(const QString &text, const QString &hue);
-    void notifyIfUnseen(bool complete);
-    void showProgress();
-    void endProgress();
-    void announceStatus();
-    static QAccessibleInterface *accessibleStatus(const QString &className, QObject *object);
-    void bringToFront();
-    QString textColour(const QString &name) const;
-    bool hasDarkPalette() const;
-    void applyPaletteColours();
+    void styleModeLabel();
 
     QLineEdit *urlEdit = nullptr;
     QLineEdit *outputDirEdit = nullptr;
@@ -86,44 +69,21 @@ private:
     QLabel *modeLabel = nullptr;
     QLabel *statusLabel = nullptr;
     QProgressBar *progressBar = nullptr;
-
     QProcess *process = nullptr;
-    DesktopNotifier *notifier = nullptr;
-    RunProgress progress;
-    TaskbarProgress taskbar;
-    // The whole percent the task bar shows, -1 while it is not known. The bar keeps its own
-    // value, painted at most ten times a second.
-    int shownPercent = -1;
-    QElapsedTimer sinceBarPainted;
     bool isDownloading = false;
     // The process group of the run, 0 when none is left to kill.
     qint64 runGroup = 0;
     QElapsedTimer sinceStart;
-
     // What the current or last run started with, for what is said after its end.
-    struct RunFacts
-    {
-        QString program;
-        QProcessEnvironment environment;
-        QStringList searchPath;
-        QStringList links;
-        QString folder;
-        QString format;
-        // yt-dlp's configuration files that the output folder held before the run.
-        QStringList configsBefore;
-        bool cancelled = false;
-    };
-    RunFacts run;
-    // The run's working folder: private and empty, so that nothing yt-dlp reads at its next
-    // start can land where it looks.
-    std::unique_ptr<QTemporaryDir> runFolder;
-    // yt-dlp --version after a failed run, gone once it has answered.
-    QPointer<QProcess> versionQuery;
-    // The colour of the status line's text: "blue", "green", "red" or "orange"; empty before a run.
-    QString statusHue;
-
-    // One decoder per channel for the whole run, so a character cut in two by a pipe read
-    // is put back together instead of showing as replacement characters.
+    RanYtDlp ran;
+    bool cancelled = false;
+    // One per channel for the whole run: a character cut in two by a pipe read stays whole.
     QStringDecoder outputDecoder {QStringConverter::Utf8};
     QStringDecoder errorDecoder {QStringConverter::Utf8};
+    RunLog *log = nullptr;
+    ProgressShown *progress = nullptr;
+    StatusLine *status = nullptr;
+    RunSandbox *sandbox = nullptr;
+    DesktopNotifier *notifier = nullptr;
+    QPointer<VersionQuery> versionQuery;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kavariwindow.h"
+#include "readablecolour.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -54,4 +55,10 @@ void KavariWindow::updateModeLabel()
         modeLabel->setText("Mode: Full playlist download");
     else
         modeLabel->setText("Mode: Single file download (playlist ignored)");
+}
+
+// Grey on a light theme, a lighter grey on a dark one.
+void KavariWindow::styleModeLabel()
+{
+    modeLabel->setStyleSheet("color: " + readableColour("#666", palette()) + "; font-style: italic;");
 }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kavariwindow.h"
+#include "progressshown.h"
+#include "runlog.h"
+#include "spokenstatus.h"
+#include "statusline.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFont>
@@ -101,11 +104,11 @@ void KavariWindow::setupUi()
     mainLayout->addLayout(buttonRow);
 
     // Before any screen reader can ask for the status line, so that it never sees a plain label.
-    static const bool spoken = (QAccessible::installFactory(&KavariWindow::accessibleStatus), true);
-    Q_UNUSED(spoken)
+    installSpokenStatus();
     statusLabel = new QLabel(this);
     statusLabel->setObjectName("statusLabel");
     statusLabel->setStyleSheet("font-weight: bold;");
+    status = new StatusLine(statusLabel, this);
     // Beside the status, only while a run is on.
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
@@ -115,6 +118,7 @@ void KavariWindow::setupUi()
     keepRoom.setRetainSizeWhenHidden(true);
     progressBar->setSizePolicy(keepRoom);
     progressBar->hide();
+    progress = new ProgressShown(progressBar, this);
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
     statusRow->addWidget(progressBar, 1);
@@ -134,10 +138,11 @@ void KavariWindow::setupUi()
     // paragraph is most of the cost of a long run.
     logFont.setStyleStrategy(QFont::PreferNoShaping);
     outputLog->setFont(logFont);
+    log = new RunLog(outputLog, this);
     logLayout->addWidget(outputLog);
     mainLayout->addWidget(logGroup, 1);
 
-    applyPaletteColours();
+    styleModeLabel();
     updateModeLabel();
     onQualityChanged(0);
 }

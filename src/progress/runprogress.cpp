@@ -7,6 +7,12 @@
 
 namespace {
 const QString download = "[download]";
+const QString extracting = "] Extracting URL: ";
+} // namespace
+
+RunProgress::RunProgress(const QStringList &links)
+    : links(links)
+{
 }
 
 void RunProgress::read(QStringView chunk)
@@ -14,7 +20,8 @@ void RunProgress::read(QStringView chunk)
     // Items, formats and streams are a few lines of a run; the percent lines are nearly all of it,
     // and the last of a chunk is all that is shown.
     // "Downloading item 2 of 3", "Downloading video 2 of 3", "Downloading 1 format(s): 137+251".
-    const bool markers = chunk.contains(u"Downloading ") || chunk.contains(u"] Destination: ");
+    const bool markers = chunk.contains(u"Downloading ") || chunk.contains(u"] Destination: ") ||
+        (links.size() > 1 && chunk.contains(extracting));
     if (markers) {
         for (const QStringView line : QStringTokenizer(chunk, u'\n'))
             readLine(line);
@@ -35,7 +42,9 @@ void RunProgress::readLine(QStringView line)
 {
     static const QRegularExpression itemOf("Downloading (?:item|video) (\\d+) of (\\d+)");
     static const QRegularExpression formats(" format\\(s\\): (\\S+)");
-    if (line.startsWith(download) && line.contains(u"] Destination: ")) {
+    if (const qsizetype at = line.indexOf(extracting); at > 0 && line.startsWith(u'[')) {
+        readExtracting(line.sliced(at + extracting.size()).trimmed());
+    } else if (line.startsWith(download) && line.contains(u"] Destination: ")) {
         ++destinations;
     } else if (const auto match = itemOf.match(line); match.hasMatch() && line.startsWith(download)) {
         items = std::max(1, match.captured(2).toInt());
@@ -62,5 +71,22 @@ void RunProgress::readPercent(QStringView line)
         return;
     const int stream = std::clamp(destinations - 1, 0, streams - 1);
     const double withinItem = (stream + std::clamp(percent, 0.0, 100.0) / 100) / streams;
-    shown = std::max(shown, (item - 1 + withinItem) / items);
+    const int parts = std::max<int>(1, links.size());
+    shown = std::max(shown, (std::max(link, 0) + (item - 1 + withinItem) / items) / parts);
+}
+
+// yt-dlp names each link as it takes it up; the entries of a playlist it names too, but those are
+// none of the links given.
+void RunProgress::readExtracting(QStringView url)
+{
+    for (int next = link + 1; next < links.size(); ++next) {
+        if (links.at(next) != url)
+            continue;
+        link = next;
+        item = items = streams = 1;
+        destinations = 0;
+        if (link > 0)
+            shown = std::max(shown, double(link) / links.size());
+        return;
+    }
 }

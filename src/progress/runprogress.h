@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QStringList>
 #include <QStringView>
 
 // How far a run of yt-dlp --newline has come, read from the lines it prints: the item within the
 // playlist, the stream within the item (a video and an audio stream are fetched one after the
-// other, then merged), the percent within the stream.
+// other, then merged), the percent within the stream. A run of several links is as many equal
+// parts, one after the other.
 class RunProgress
 {
 public:
+    RunProgress() = default;
+    explicit RunProgress(const QStringList &links);
+
     // One chunk of output, whole lines.
     void read(QStringView chunk);
     // From 0 to 1; below 0 until the first percent line. Never goes back within a run.
@@ -17,7 +22,11 @@ public:
 private:
     void readLine(QStringView line);
     void readPercent(QStringView line);
+    void readExtracting(QStringView url);
 
+    QStringList links;
+    // The link being fetched; -1 until yt-dlp takes up the first.
+    int link = -1;
     int item = 1;
     int items = 1;
     int streams = 1;

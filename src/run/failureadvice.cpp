@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "failureadvice.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+// yt-dlp began to need a JavaScript runtime for YouTube with this release.
+const QDate needsDeno(2025, 11, 12);
+
+bool isYouTube(const QString &link)
+{
+    const QString host = QUrl::fromUserInput(link).host();
+    for (const char *domain : {"youtube.com", "youtu.be", "youtube-nocookie.com"})
+        if (host == QLatin1String(domain) || host.endsWith('.' + QLatin1String(domain)))
+            return true;
+    return false;
+}
+
+bool isPipxInstall(const QString &program)
+{
+    const QFileInfo file(program);
+    return file.isSymLink() && file.symLinkTarget().contains("/pipx/venvs/");
+}
+} // namespace
+
+QString shellQuoted(const QString &path)
+{
+    static const QRegularExpression plain("^[A-Za-z0-9/._~+-]*$");
+    if (plain.match(path).hasMatch())
+        return path;
+    return '\'' + QString(path).replace('\'', "'\\''") + '\'';
+}
+
+QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const QDate &today)
+{
+    // yt-dlp's versions are dates, nightly builds with a fourth part.
+    static const QRegularExpression dated("^(\\d{4})\\.(\\d{2})\\.(\\d{2})(\\.\\d+)?$");
+    const QString version = versionText.trimmed().section('\n', 0, 0).trimmed();
+    const QRegularExpressionMatch match = dated.match(version);
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    if (!match.hasMatch() || !date.isValid())
+        return {"yt-dlp at " + ran.program};
+
+    QStringList advice = {"yt-dlp " + version + " at " + ran.program};
+    const qint64 age = date.daysTo(today);
+    if (age > 90) {
+        advice += QString("This yt-dlp is %1 days old. Sites such as YouTube change often, and an old "
+                          "yt-dlp stops working with them.")
+                      .arg(age);
+        if (ran.program.startsWith("/usr/"))
+            advice += "It is your system's copy, which cannot update itself. Install the current one for "
+                      "yourself, which Kavari then finds in ~/.local/bin: pipx install \"yt-dlp[default]\"";
+        else if (isPipxInstall(ran.program))
+            advice += "Update it with: pipx upgrade yt-dlp";
+        else
+            advice += "Update it with: " + shellQuoted(ran.program) + " -U";
+    }
+    if (date >= needsDeno && std::any_of(ran.links.cbegin(), ran.links.cend(), isYouTube) &&
+        QStandardPaths::findExecutable("deno", ran.searchPath).isEmpty())
+        advice += "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install "
+                  "it with: curl -fsSL https://deno.land/install.sh | sh";
+    // Only M4A is fetched as it is; MP3 is converted, and video and audio are merged.
+    if (ran.format != "m4a" && QStandardPaths::findExecutable("ffmpeg", ran.searchPath).isEmpty())
+        advice += "This format needs ffmpeg, and none was found. Install it with: sudo apt install ffmpeg";
+    return advice;
+}
+
+QString startFailure(const QString &program, const QString &systemSays)
+{
+    QFile file(program);
+    QByteArray firstLine;
+    if (file.open(QIODevice::ReadOnly))
+        firstLine = file.readLine(4096).trimmed();
+    if (firstLine.startsWith("#!")) {
+        const QString interpreter = QString::fromLocal8Bit(firstLine.mid(2).trimmed()).section(' ', 0, 0);
+        if (!interpreter.isEmpty() && !QFileInfo(interpreter).isExecutable()) {
+            QString why = "its first line names the interpreter " + interpreter + ", which is missing (" +
+                program + ")";
+            if (isPipxInstall(program))
+                why += ". Python was probably upgraded; reinstall it with: pipx reinstall yt-dlp";
+            return why;
+        }
+    }
+    return systemSays + " (" + program + ")";
+}
