@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -72,6 +73,18 @@ void answerDialog(QObject *context, QStringList *seen, const std::function<void(
             answer(dialog);
         }
     });
+}
+
+// Kavari's peak resident memory as the kernel counts it, from the last reset on.
+qint64 peakResidentKiB(bool reset = false)
+{
+    QFile clear("/proc/self/clear_refs");
+    if (reset && clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    QFile status("/proc/self/status");
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const qsizetype at = text.indexOf("VmHWM:") + 6;
+    return text.mid(at, text.indexOf('\n', at) - at).trimmed().split(' ').first().toLongLong();
 }
 
 // The colour a style sheet sets has the given hue and a WCAG contrast of at least 4.5:1 on the background.
@@ -287,6 +300,11 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
     row("relative folder", choices, videoLink, "downloads", notFull);
     row("yt-dlp's own output type", choices, videoLink, "chapter:clips", notFull);
     row("another user's home", choices, videoLink, "~root/x", notFull);
+    const QStringList plugin = {"Error",
+                                "yt-dlp would load whatever is downloaded into this folder as a plugin "
+                                "at its next start. Please choose another output directory."};
+    row("inside yt-dlp's plugin folder", choices, videoLink, "~/.config/yt-dlp/plugins/new", plugin);
+    row("plugin folder beside the program", choices, videoLink, "~/.local/bin/yt-dlp-plugins", plugin);
 }
 
 void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
@@ -334,43 +352,56 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome_data()
     QTest::addColumn<QStringList>("output");
     QTest::addColumn<int>("chunks");
     QTest::addColumn<QString>("outcome");
+    // Run in HOME before the start; TMPDIR=… in it is Kavari's own.
+    QTest::addColumn<QByteArray>("setup");
 
+    const auto row = [](const char *name, const QByteArray &body, const QStringList &output, int chunks,
+                        const QString &outcome, const QByteArray &setup = {}) {
+        QTest::newRow(name) << body << output << chunks << outcome << setup;
+    };
     // Started in the run's group, like the ffmpeg that yt-dlp starts for a conversion.
     const QByteArray leftover = "sleep 300 &\necho $! > grandchild.pid\n";
     const QString notStarted = "✗ yt-dlp could not be started: ";
-    QTest::newRow("stdout and stderr in their order, exit 0")
-        << QByteArray("echo '[download] one'\nsleep 0.3\necho 'warning two' >&2\nsleep 0.3\necho three")
-        << QStringList {"[download] one", "warning two", "three"} << 3 << completed;
-    QTest::newRow("markup in a title")
-        << QByteArray("echo '<b>Title</b> &amp;'") << QStringList {"<b>Title</b> &amp;"} << 1 << completed;
-    QTest::newRow("a character split between two reads")
-        << QByteArray("printf 'caf\\303'\nsleep 0.3\nprintf '\\251 ok\\n'") << QStringList {"caf", "é ok"}
-        << 2 << completed;
-    QTest::newRow("invalid bytes") << QByteArray("printf 'bad \\377 byte\\n'")
-                                   << QStringList {"bad \uFFFD byte"} << 1 << completed;
-    QTest::newRow("a chunk of white space only") << QByteArray("echo a\nsleep 0.3\necho\nsleep 0.3\necho b")
-                                                 << QStringList {"a", "", "b"} << 3 << completed;
-    QTest::newRow("several lines in one chunk, one paragraph")
-        << QByteArray("printf ' one\\ntwo \\n'") << QStringList {"one", "two"} << 1 << completed;
-    QTest::newRow("exit 2 although a file was written")
-        << QByteArray("touch out.mp3\nexit 2") << QStringList {} << 0 << failed;
-    QTest::newRow("exit 0, something of the run still running")
-        << leftover + "exit 0" << QStringList {} << 0 << completed;
-    QTest::newRow("killed during a conversion") << leftover + "kill -9 $$" << QStringList {} << 0 << failed;
-    QTest::newRow("a prompt for input")
-        << QByteArray("read answer || exit 1") << QStringList {} << 0 << failed;
+    const auto removed = [](const QString &file) {
+        return QStringList {"",
+                            "✗ Removed $HOME/" + file +
+                                ": yt-dlp would have read this downloaded file as its configuration at its "
+                                "next start, and obeyed whatever options it holds."};
+    };
+    row("stdout and stderr in their order, exit 0",
+        "echo '[download] one'\nsleep 0.3\necho 'warning two' >&2\nsleep 0.3\necho three",
+        {"[download] one", "warning two", "three"}, 3, completed);
+    row("markup in a title", "echo '<b>Title</b> &amp;'", {"<b>Title</b> &amp;"}, 1, completed);
+    row("a character split between two reads", "printf 'caf\\303'\nsleep 0.3\nprintf '\\251 ok\\n'",
+        {"caf", "é ok"}, 2, completed);
+    row("invalid bytes", "printf 'bad \\377 byte\\n'", {"bad \uFFFD byte"}, 1, completed);
+    row("a chunk of white space only", "echo a\nsleep 0.3\necho\nsleep 0.3\necho b", {"a", "", "b"}, 3,
+        completed);
+    row("several lines in one chunk, one paragraph", "printf ' one\\ntwo \\n'", {"one", "two"}, 1, completed);
+    row("exit 2 although a file was written", "touch out.mp3\nexit 2", {}, 0, failed);
+    row("exit 0, something of the run still running", leftover + "exit 0", {}, 0, completed);
+    row("killed during a conversion", leftover + "kill -9 $$", {}, 0, failed);
+    row("a prompt for input", "read answer || exit 1", {}, 0, failed);
     // Kavari's own PATH is /nonexistent here: only a fake in HOME can be found.
-    QTest::newRow("not installed anywhere")
-        << QByteArray() << QStringList {} << 0
-        << notStarted + "no program of that name in $HOME/.deno/bin, $HOME/.local/bin, /nonexistent";
-    QTest::newRow("installed with a missing interpreter")
-        << QByteArray("#!/nonexistent/interpreter\n") << QStringList {} << 0 << notStarted;
-    QTest::newRow("a downloaded yt-dlp.conf")
-        << QByteArray("echo '--exec touch /tmp/x' > Downloads/yt-dlp.conf")
-        << QStringList {"",
-                        "✗ Removed $HOME/Downloads/yt-dlp.conf: yt-dlp would have read this downloaded file "
-                        "as its configuration at its next start, and obeyed whatever options it holds."}
-        << 1 << failed;
+    row("not installed anywhere", {}, {}, 0,
+        notStarted + "no program of that name in $HOME/.deno/bin, $HOME/.local/bin, /nonexistent");
+    row("installed with a missing interpreter", "#!/nonexistent/interpreter\n", {}, 0,
+        notStarted + "its first line names the interpreter /nonexistent/interpreter, which is missing");
+    row("TMPDIR naming a missing folder", "exit 0", {}, 0, completed, "TMPDIR=/nonexistent");
+    row("a downloaded yt-dlp.conf", "echo '--exec touch /tmp/x' > Downloads/yt-dlp.conf",
+        removed("Downloads/yt-dlp.conf"), 1, failed);
+    // Gone while yt-dlp still runs, before anything started meanwhile can obey it.
+    row("a planted file removed while the run goes on",
+        "echo x > Downloads/yt-dlp.conf\nfor i in $(seq 100); do [ -e Downloads/yt-dlp.conf ] || break; "
+        "sleep "
+        "0.1; done\n[ -e Downloads/yt-dlp.conf ] || echo gone",
+        removed("Downloads/yt-dlp.conf") << "gone", 2, failed);
+    row("a folder reached through a symbolic link", "echo x > Downloads/config.txt",
+        removed(".config/yt-dlp/config.txt"), 1, failed,
+        "mkdir -p .config/yt-dlp && rmdir Downloads && ln -s .config/yt-dlp Downloads");
+    // yt-dlp saves to a .part file, then renames it over the link.
+    row("a dangling link replaced", "echo x > Downloads/p && mv Downloads/p Downloads/yt-dlp.conf",
+        removed("Downloads/yt-dlp.conf"), 1, failed, "ln -s nowhere Downloads/yt-dlp.conf");
 }
 
 void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
@@ -379,6 +410,7 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     QFETCH(QStringList, output);
     QFETCH(int, chunks);
     QFETCH(QString, outcome);
+    QFETCH(QByteArray, setup);
 
     Run run;
     qputenv("PATH", "/nonexistent");
@@ -387,10 +419,16 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     // The user's own configuration stays; one that a run left there never does.
     const QString folder = run.folder->text();
     QDir().mkpath(folder);
+    const QByteArray ownTmp = qgetenv("TMPDIR");
+    if (setup.startsWith("TMPDIR="))
+        qputenv("TMPDIR", setup.mid(7));
+    else if (!setup.isEmpty())
+        QCOMPARE(QProcess::execute("/bin/sh", {"-c", "PATH=/usr/bin:/bin; cd \"$HOME\" && " + setup}), 0);
     QFile(folder + "/yt-dlp.conf.txt").open(QIODevice::WriteOnly);
     run.log->setPlainText("last run's log");
     run.start();
     QTRY_COMPARE(run.button->text(), "Download");
+    ownTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", ownTmp);
     QCOMPARE(run.status->text() + ' ' + run.status->styleSheet(),
              outcome == completed ? "Complete color: green; font-weight: bold;"
                                   : "Failed color: red; font-weight: bold;");
@@ -410,7 +448,8 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome()
     // yt-dlp worked in a folder of its own, empty, and gone with the run.
     const QList<QByteArray> workedIn = run.fake.recorded("cwd").split(' ');
     if (outcome == completed || outcome == failed)
-        QVERIFY(workedIn.first().startsWith(QFile::encodeName(QDir::tempPath() + "/kavari-run-")) &&
+        QVERIFY(workedIn.first().startsWith(QFile::encodeName(QDir::tempPath() + "/kavari-run-") +
+                                            QByteArray::number(QCoreApplication::applicationPid()) + '-') &&
                 !QFileInfo::exists(workedIn.first()) && workedIn.last() == "0\n");
     // Plain text throughout: no paragraph of the log picked up bold.
     QVERIFY(!run.log->toHtml().contains("font-weight:700"));
@@ -450,9 +489,9 @@ void tst_KavariWindow::shouldExplainAFailure_data()
         << daysAgo(10) << youTube << QStringList {"deno"} << 1 << QStringList {ran};
     QTest::newRow("YouTube before deno was needed")
         << "2025.11.11" << youTube << ffmpeg << 0 << QStringList {ran, old, "Update it with: $YTDLP -U"};
-    for (const char *says : {"Traceback (most recent call last):", "", "HANG"})
-        QTest::newRow(*says ? says : "says nothing")
-            << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
+    // The query's own pid, or what it forked, goes to query.pid.
+    for (const char *says : {"Traceback (most recent call last):", "FORKS", "FLOODS", "FLOODS STDERR, HANGS"})
+        QTest::newRow(says) << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
 }
 
 void tst_KavariWindow::shouldExplainAFailure()
@@ -469,7 +508,10 @@ void tst_KavariWindow::shouldExplainAFailure()
     run.fake.install("echo 'ERROR: Unsupported URL' >&2\nexit 1");
     QFile version(run.fake.filePath("version"));
     QVERIFY(version.open(QIODevice::WriteOnly));
-    version.write(says == "HANG" ? "exec sleep 300" : "printf '%s\\n' '" + says.toUtf8() + "'");
+    const QMap<QString, QByteArray> scripts = {{"FORKS", "sleep 300 &\necho $! > query.pid"},
+                                               {"FLOODS", "echo $$ > query.pid\nexec yes"},
+                                               {"FLOODS STDERR, HANGS", "echo $$ > query.pid\nexec yes >&2"}};
+    version.write(scripts.value(says, "printf '%s\\n' '" + says.toUtf8() + "'"));
     version.close();
     QString program = run.fake.filePath(".local/bin/yt-dlp");
     // Any program of that name does; pipx puts yt-dlp in a folder of its own and links it.
@@ -483,9 +525,13 @@ void tst_KavariWindow::shouldExplainAFailure()
             QVERIFY(QFile::remove(program) && QFile::link(file, program));
     }
     run.format->setCurrentIndex(format);
+    // The peak of Kavari's memory from here on: what the query printed is never kept beyond its answer.
+    const qint64 before = peakResidentKiB(true);
     run.start(link);
     QTRY_VERIFY_WITH_TIMEOUT(
         run.status->text() == "Failed" && !run.window->findChild<QObject *>("versionQuery"), 15000);
+    QVERIFY2(peakResidentKiB() - before < 64 * 1024, qPrintable(QString::number(peakResidentKiB() - before)));
+    QTRY_VERIFY(!isProcessAlive(run.fake.recordedPid("query.pid")));
     const int age = QDate::fromString(says.left(10), "yyyy.MM.dd").daysTo(QDate::currentDate());
     advice.replaceInStrings("$VERSION", says).replaceInStrings("$YTDLP", program);
     advice.replaceInStrings("$AGE", QString::number(age));
@@ -502,6 +548,7 @@ void tst_KavariWindow::shouldStopTheWholeRun_data()
     QTest::addColumn<int>("signal");
     QTest::newRow("Cancel") << "cancel" << 0;
     QTest::newRow("Cancel, and Download again at once") << "restart" << 0;
+    QTest::newRow("Cancel a run stuck in the kernel, and Download into another folder") << "stuck" << 0;
     QTest::newRow("Enter: a field starts, never cancels; the button cancels") << "enter" << 0;
     QTest::newRow("closing the window") << "close" << 0;
     // Kavari as its main() sets it up, in a process of its own.
@@ -517,6 +564,20 @@ void tst_KavariWindow::shouldStopTheWholeRun()
     QFETCH(int, signal);
 
     Run run;
+    // On a mount that stops answering, even a killed yt-dlp waits for it, in uninterruptible sleep.
+    QProcess deadMount;
+    const QString mount = run.fake.filePath("mount");
+    const auto unmount = qScopeGuard([&] {
+        if (how == "stuck")
+            QProcess::execute("fusermount3", {"-u", "-z", mount});
+    });
+    if (how == "stuck") {
+        QDir().mkpath(mount);
+        deadMount.start("/usr/bin/python3",
+                        {QFINDTESTDATA("support/deadmount.py"), mount, mount + ".answers"});
+        if (!deadMount.waitForReadyRead(10000))
+            QSKIP("needs python3-fusepy, fuse3 and the right to mount");
+    }
     run.fake.install(QByteArray("if [ -e second ]; then echo 'second run'; exit 0; fi\n") +
                      FakeYtDlp::hangWithGrandchild);
     QProcess kavari;
@@ -548,7 +609,11 @@ void tst_KavariWindow::shouldStopTheWholeRun()
         QCOMPARE(kavari.exitStatus() == QProcess::NormalExit && kavari.exitCode() == 0, signal != SIGKILL);
         if (signal == SIGKILL) {
             ::kill(static_cast<pid_t>(grandchild), SIGKILL);
-            QDir(run.fake.recorded("cwd").split(' ').first()).removeRecursively();
+            // Its empty working folder stays, until the next Kavari starts.
+            const QString workedIn = run.fake.recorded("cwd").split(' ').first();
+            QVERIFY(QFileInfo::exists(workedIn));
+            KavariWindow next;
+            QVERIFY(!QFileInfo::exists(workedIn));
         }
     } else if (how == "close") {
         run.window.reset();
@@ -569,7 +634,20 @@ void tst_KavariWindow::shouldStopTheWholeRun()
                  "Download Cancelled color: orange; font-weight: bold;");
         QVERIFY(run.bar->isHidden());
         // Before the killed run's end is reported: the new run must not get the old one's end.
-        if (how != "cancel") {
+        if (how == "stuck") {
+            QVERIFY(isProcessAlive(child));
+            // The user's own configuration, in the folder of the start that is refused.
+            QFile(run.fake.filePath("yt-dlp.conf")).open(QIODevice::WriteOnly);
+            run.folder->setText("~");
+            run.button->click();
+            QVERIFY2(run.lines().last() ==
+                         "✗ yt-dlp could not be started: the previous download has not ended yet",
+                     qPrintable(run.log->toPlainText()));
+            QFile(mount + ".answers").open(QIODevice::WriteOnly);
+            QTRY_COMPARE(run.lines().last(), failed);
+            QTest::qWait(300);
+            QVERIFY(QFile::exists(run.fake.filePath("yt-dlp.conf")) && run.lines().last() == failed);
+        } else if (how != "cancel") {
             how == "enter" ? QTest::keyClick(run.folder, Qt::Key_Return) : run.button->click();
             QTRY_COMPARE(run.status->text(), "Complete");
             QCOMPARE(run.lines().mid(2), QStringList({"second run", "", completed}));

@@ -26,11 +26,12 @@ public:
     QStringList recordedArguments() const;
     qint64 recordedPid(const QString &name) const { return recorded(name).trimmed().toLongLong(); }
 
-    // Leaves a grandchild behind, prints "ready" and hangs until killed.
+    // Leaves a grandchild behind, prints "ready" and hangs until killed; where the home holds a
+    // mount, it hangs writing to its file.
     static constexpr const char *hangWithGrandchild =
         "sleep 300 &\n"
         "echo $! > grandchild.pid.tmp && mv grandchild.pid.tmp grandchild.pid\n"
-        "echo ready\nexec sleep 300\n";
+        "echo ready\n[ -e mount/file ] && echo ready > mount/file\nexec sleep 300\n";
 
 private:
     QTemporaryDir dir;
