@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -33,6 +34,8 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString videoLink = "http://127.0.0.1:9/watch?v=kavari";
@@ -112,13 +115,20 @@ class NotificationServer : public QObject
 public:
     QList<QVariantList> calls;
     QList<QVariantList> updates;
+    QStringList capabilities = {"actions", "body", "body-markup"};
+    int asked = 0;
 
 public slots:
-    uint Notify(const QString &app, uint, const QString &icon, const QString &summary, const QString &body,
-                const QStringList &actions, const QVariantMap &hints, int)
+    uint Notify(const QString &app, uint replaces, const QString &icon, const QString &summary,
+                const QString &body, const QStringList &actions, const QVariantMap &hints, int)
     {
-        calls += QVariantList {app, icon, summary, body, actions, hints.value("desktop-entry")};
+        calls += QVariantList {app, replaces, icon, summary, body, actions, hints.value("desktop-entry")};
         return 7;
+    }
+    QStringList GetCapabilities()
+    {
+        ++asked;
+        return capabilities;
     }
     // The task bar's side of com.canonical.Unity.LauncherEntry.
     void Update(const QString &app, const QVariantMap &properties, const QDBusMessage &message)
@@ -142,11 +152,14 @@ private slots:
     void shouldLogTheRunAndReportItsOutcome();
     void shouldExplainAFailure_data();
     void shouldExplainAFailure();
+    void shouldAdviseFromTheVersion_data();
+    void shouldAdviseFromTheVersion();
     void shouldStopTheWholeRun_data();
     void shouldStopTheWholeRun();
     void shouldTellTheDesktopHowTheRunGoes();
     void shouldReadTheProgressYtDlpPrints_data();
     void shouldReadTheProgressYtDlpPrints();
+    void shouldPaintTheLastPercent();
     void shouldKeepTheOutcomeInView();
     void shouldKeepTheStatusReadableOnADarkTheme();
     void shouldDownloadWithTheRealYtDlp_data();
@@ -224,6 +237,14 @@ void tst_KavariWindow::shouldDescribeTheLinkMode_data()
     for (const char *shape : {"/@name", "/@name/videos", "/channel/UC1/streams", "/c/name",
                               "/user/name/shorts", "/results?search_query=cats", "/hashtag/cats"})
         QTest::newRow(shape) << "http://127.0.0.1" + QString(shape) << ignored << full;
+    QTest::newRow("/watch_videos") << "http://127.0.0.1/watch_videos?video_ids=a,b" << ignored << full;
+    // Text copied from web pages and chat programs.
+    for (const char16_t separator :
+         {0x85,   0xa0,   0x2000, 0x2001, 0x2002, 0x2003, 0x2004, 0x2005, 0x2006, 0x2007,
+          0x2008, 0x2009, 0x200a, 0x200b, 0x2028, 0x2029, 0x202f, 0x205f, 0x3000, 0xfeff})
+        QTest::newRow(qPrintable(QString("links separated by U+%1").arg(int(separator), 4, 16, QChar('0'))))
+            << videoLink + QChar(separator) + videoLink << "Mode: 2 links, one video each"
+            << "Mode: 2 links, one video each";
     QTest::newRow("two links on two lines") << videoLink + "\n" + videoLink << "Mode: 2 links, one video each"
                                             << "Mode: 2 links, one video each";
     QTest::newRow("three links, one a channel") << videoLink + " \t" + videoLink + "\nhttp://127.0.0.1/@name"
@@ -287,7 +308,14 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse_data()
     row("~ for the home folder", choices, videoLink, "~/Music", best + tail("$HOME/Music"));
     row("folder with % signs", choices, videoLink, "~" + out + " 50% off%(id)s",
         best + tail("$HOME" + out + " 50%% off%%(id)s"));
+    QStringList many;
+    for (int i = 0; i < 5000; ++i)
+        many += QString("http://127.0.0.1:9/watch?v=%1").arg(i, 30, 10, QChar('0'));
+    row("5,000 pasted links, 240 KB", choices, many.join('\n'), out, best + tail(out, many));
     row("PATH empty: the system's default", choices, videoLink, out, best + tail(out), "", "/bin:/usr/bin");
+    // Its .local is the fake's own: the yt-dlp there is found by the bytes of HOME.
+    row("HOME with a byte that is not UTF-8", choices, videoLink, out, best + tail(out), "/nonexistent",
+        "/nonexistent", "LATIN1");
     row("PATH with empty entries", choices, videoLink, out, best + tail(out),
         ":/usr/bin::/bin:", "/usr/bin:/bin");
     // Folders under a relative HOME would be searched from the working folder.
@@ -321,8 +349,15 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
     run.fake.install("exit 0");
     expected.replaceInStrings("$HOME", run.fake.home());
     qputenv("PATH", ownPath.replace("$HOME", run.fake.home()).toLocal8Bit());
-    if (!home.isEmpty())
+    QByteArray latin1Home;
+    if (home == "LATIN1") {
+        latin1Home = QFile::encodeName(run.fake.home()) + "/caf\xe9";
+        QVERIFY(::mkdir(latin1Home.constData(), 0700) == 0 &&
+                ::symlink("../.local", (latin1Home + "/.local").constData()) == 0);
+        qputenv("HOME", latin1Home);
+    } else if (!home.isEmpty()) {
         qputenv("HOME", home.toLocal8Bit());
+    }
     run.format->setCurrentIndex(choices[0]);
     run.audio->setCurrentIndex(choices[1]);
     run.playlist->setChecked(choices[2]);
@@ -341,6 +376,11 @@ void tst_KavariWindow::shouldRunWhatTheFieldsSayOrRefuse()
     QCOMPARE(run.fake.recordedArguments(), expected);
     QCOMPARE(run.lines().first(), "Command: yt-dlp " + expected.join(' '));
     // The fake lives only in HOME's .local/bin, which Kavari's own PATH lacks.
+    if (!latin1Home.isEmpty()) {
+        QCOMPARE(run.fake.recorded("path"),
+                 latin1Home + "/.deno/bin:" + latin1Home + "/.local/bin:/nonexistent");
+        return;
+    }
     const QString front = run.fake.home() + "/.deno/bin:" + run.fake.home() + "/.local/bin:";
     QCOMPARE(QString::fromLocal8Bit(run.fake.recorded("path")),
              (home.isEmpty() ? front : QString()) + searched.replace("$HOME", run.fake.home()));
@@ -482,13 +522,10 @@ void tst_KavariWindow::shouldExplainAFailure_data()
     QTest::newRow("old pipx install, a nightly with a fourth part")
         << daysAgo(91) + ".232924" << videoLink << QStringList {"ffmpeg", "pipx"} << 0
         << QStringList {ran, old, "Update it with: pipx upgrade yt-dlp"};
-    QTest::newRow("90 days is not old yet") << daysAgo(90) << videoLink << ffmpeg << 3 << QStringList {ran};
     QTest::newRow("YouTube without deno")
         << daysAgo(10) << youTube << ffmpeg << 0 << QStringList {ran, noDeno};
     QTest::newRow("YouTube with deno; m4a needs no ffmpeg")
         << daysAgo(10) << youTube << QStringList {"deno"} << 1 << QStringList {ran};
-    QTest::newRow("YouTube before deno was needed")
-        << "2025.11.11" << youTube << ffmpeg << 0 << QStringList {ran, old, "Update it with: $YTDLP -U"};
     // The query's own pid, or what it forked, goes to query.pid.
     for (const char *says : {"Traceback (most recent call last):", "FORKS", "FLOODS", "FLOODS STDERR, HANGS"})
         QTest::newRow(says) << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
@@ -540,6 +577,49 @@ void tst_KavariWindow::shouldExplainAFailure()
     // Asked once, of the yt-dlp that ran.
     const QByteArray starts = run.fake.recorded("starts");
     QVERIFY(starts.endsWith("-- " + link.toUtf8() + "\n--version\n") && starts.count('\n') == 2);
+}
+
+void tst_KavariWindow::shouldAdviseFromTheVersion_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("advice");
+
+    // Today is 2025-12-01 throughout; nothing is found on the search path.
+    const QString youTube = "https://www.youtube.com/watch?v=kavari";
+    QTest::newRow("90 days is not old yet") << "/opt/yt-dlp"
+                                            << "2025.09.02" << videoLink << QString();
+    QTest::newRow("YouTube, the day before deno was needed") << "/opt/yt-dlp"
+                                                             << "2025.11.11" << youTube << QString();
+    QTest::newRow("YouTube, from the release that needs deno")
+        << "/opt/yt-dlp"
+        << "2025.11.12" << youTube
+        << "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: "
+           "curl "
+           "-fsSL https://deno.land/install.sh | sh";
+    // The command must work pasted into a shell, and run nothing but yt-dlp.
+    const QString old = "This yt-dlp is 334 days old. Sites such as YouTube change often, and an old yt-dlp "
+                        "stops working with them.\nUpdate it with: ";
+    QTest::newRow("a plain path") << "/home/a/.local/bin/yt-dlp"
+                                  << "2025.01.01" << videoLink << old + "/home/a/.local/bin/yt-dlp -U";
+    QTest::newRow("a blank") << "/home/a b/yt-dlp"
+                             << "2025.01.01" << videoLink << old + "'/home/a b/yt-dlp' -U";
+    QTest::newRow("a $") << "/home/$(touch x)/yt-dlp"
+                         << "2025.01.01" << videoLink << old + "'/home/$(touch x)/yt-dlp' -U";
+    QTest::newRow("a quote") << "/home/it's/yt-dlp"
+                             << "2025.01.01" << videoLink << old + "'/home/it'\\''s/yt-dlp' -U";
+}
+
+void tst_KavariWindow::shouldAdviseFromTheVersion()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, version);
+    QFETCH(QString, link);
+    QFETCH(QString, advice);
+    const RanYtDlp ran {program, {}, {link}, "m4a", "/tmp"};
+    QCOMPARE(failureAdvice(ran, version + "\n", QDate(2025, 12, 1)).join('\n'),
+             "yt-dlp " + version + " at " + program + (advice.isEmpty() ? "" : "\n" + advice));
 }
 
 void tst_KavariWindow::shouldStopTheWholeRun_data()
@@ -651,12 +731,20 @@ void tst_KavariWindow::shouldStopTheWholeRun()
             how == "enter" ? QTest::keyClick(run.folder, Qt::Key_Return) : run.button->click();
             QTRY_COMPARE(run.status->text(), "Complete");
             QCOMPARE(run.lines().mid(2), QStringList({"second run", "", completed}));
+            // A held key sends repeats: they neither start nor click.
+            for (QWidget *held : std::initializer_list<QWidget *> {run.url, run.folder, run.button}) {
+                QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+                QApplication::sendEvent(held, &repeat);
+            }
+            QTest::qWait(300);
+            QCOMPARE(run.fake.recorded("starts").count('\n'), 2);
         } else {
             QTRY_COMPARE(run.status->text(), "Failed");
             QCOMPARE(run.lines().mid(2),
                      QStringList({"ready", "", "--- Download cancelled by user ---", "", failed}));
-            // The user knows why it failed: nothing to explain.
+            // The user knows why it failed: nothing to explain, and "Cancelled" is what screen readers say.
             QVERIFY(!run.window->findChild<QObject *>("versionQuery"));
+            QCOMPARE(status->text(QAccessible::Name), "Cancelled");
         }
     }
     QTRY_VERIFY(!isProcessAlive(child) && !isProcessAlive(grandchild));
@@ -671,9 +759,25 @@ void tst_KavariWindow::shouldTellTheDesktopHowTheRunGoes()
     QVERIFY(bus.registerObject("/org/freedesktop/Notifications", &server, QDBusConnection::ExportAllSlots));
     QVERIFY(bus.connect(QString(), QString(), "com.canonical.Unity.LauncherEntry", "Update", &server,
                         SLOT(Update(QString, QVariantMap, QDBusMessage))));
+    const auto signal = [&bus](const char *name, const QVariantList &arguments) {
+        QDBusMessage message = QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                                          "org.freedesktop.Notifications", name);
+        message.setArguments(arguments);
+        bus.send(message);
+    };
     QWidget elsewhere;
-    for (const QString how : {"in another window", "in Kavari's window", "cancelled"}) {
-        Run run;
+    // One window throughout: the number of the notification shown is kept until it is closed or the
+    // server goes; a server that shows markup gets the body escaped.
+    Run run;
+    for (const QString how : {"in another window", "again, replacing it", "after the server's restart",
+                              "after the user closed it", "in Kavari's window", "cancelled"}) {
+        if (how == "after the server's restart") {
+            QVERIFY(bus.unregisterService("org.freedesktop.Notifications"));
+            server.capabilities = QStringList {"actions", "body"};
+            QVERIFY(bus.registerService("org.freedesktop.Notifications"));
+        } else if (how == "after the user closed it") {
+            signal("NotificationClosed", {7u, 2u});
+        }
         // On the task bar: a signal when the whole percent changes, at most one a chunk, and none after the
         // end. Two links are two halves of the run.
         const QByteArray percents =
@@ -702,68 +806,93 @@ void tst_KavariWindow::shouldTellTheDesktopHowTheRunGoes()
                                  {path, app, QVariantMap {{"progress", 0.2775}, {"progress-visible", true}}},
                                  {path, app, QVariantMap {{"progress-visible", false}}}}));
         server.updates.clear();
-        QCOMPARE(server.calls.size(), how == "in another window");
+        QCOMPARE(server.calls.size(), how.startsWith("in Kavari") || how == "cancelled" ? 0 : 1);
         if (server.calls.isEmpty())
             continue;
+        const bool markup = server.capabilities.contains("body-markup");
+        const QString links = markup ? "&amp;&lt;b&gt; and 1 more" : "&<b> and 1 more";
         QCOMPARE(server.calls.takeFirst(),
-                 QVariantList({"Kavari", "org.tolmend.Kavari", "Download failed",
-                               videoLink + "&amp;&lt;b&gt; and 1 more\ninto " + run.folder->text(),
+                 QVariantList({"Kavari", how == "again, replacing it" ? 7u : 0u, "org.tolmend.Kavari",
+                               "Download failed", videoLink + links + "\ninto " + run.folder->text(),
                                QStringList {"default", "Show Kavari"}, "org.tolmend.Kavari"}));
-        // Its default action brings Kavari to the front.
-        bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications", "org.freedesktop.Notifications",
-                                            "ActionInvoked")
-                 << 7u << "default");
+        if (how != "in another window")
+            continue;
+        // Its default action brings Kavari to the front, with the token that came with it, used once.
+        signal("ActivationToken", {7u, "token"});
+        signal("ActionInvoked", {7u, "default"});
         QTRY_VERIFY(run.window->isActiveWindow());
+        QVERIFY(qEnvironmentVariableIsEmpty("XDG_ACTIVATION_TOKEN"));
     }
+    QCOMPARE(server.asked, 2);
 }
 
 void tst_KavariWindow::shouldReadTheProgressYtDlpPrints_data()
 {
     QTest::addColumn<QStringList>("chunks");
     QTest::addColumn<QList<int>>("perMille");
+    QTest::addColumn<QStringList>("links");
     const QString at = " of   10.00MiB at    1.00MiB/s ETA 00:05\n";
     QTest::newRow("a single video") << QStringList {"[download] Destination: a.mp4\n[download]   0.0%" + at,
                                                     "[download]  42.0%" + at,
                                                     "[download] 100% of 10.00MiB in 00:10\n"}
-                                    << QList {0, 420, 1000};
+                                    << QList {0, 420, 1000} << QStringList();
     QTest::newRow("two streams merged")
         << QStringList {"[info] a: Downloading 1 format(s): 137+251\n[download] Destination: a.f137.mp4\n",
                         "[download]  50.0%" + at,
                         "[download] 100%" + at + "[download] Destination: a.f251.webm\n",
                         "[download]  50.0%" + at, "[Merger] Merging formats into \"a.mp4\"\n"}
-        << QList {-1, 250, 500, 750, 750};
+        << QList {-1, 250, 500, 750, 750} << QStringList();
     QTest::newRow("a playlist of three; older yt-dlp says video")
         << QStringList {"[download] Downloading item 2 of 3\n[info] b: Downloading 1 format(s): 18\n"
                         "[download] Destination: b.mp4\n[download]  50.0%" +
                             at,
                         "[download] Downloading video 3 of 3\n",
                         "[download] Destination: c.mp4\n[download]  40.0%" + at}
-        << QList {500, 500, 800};
+        << QList {500, 500, 800} << QStringList();
     QTest::newRow("fragments of an estimated size, never backwards")
         << QStringList {"[download]  42.0% of ~  10.00MiB at 1MiB/s ETA 00:05 (frag 3/10)\n",
                         "[download]  41.5% of ~  12.00MiB at 1MiB/s ETA 00:06 (frag 4/10)\n"}
-        << QList {420, 420};
+        << QList {420, 420} << QStringList();
     QTest::newRow("several progress lines in a chunk: the last")
         << QStringList {"[download]  10.0%" + at + "[download]  20.0%" + at + "[download]  30.0%" + at}
-        << QList {300};
+        << QList {300} << QStringList();
+    // Each link is a part of its own; a playlist's entries are none of them.
+    const QStringList two = {"http://127.0.0.1/a", "http://127.0.0.1/b"};
+    QTest::newRow("two links, the second named by yt-dlp")
+        << QStringList {"[generic] Extracting URL: http://127.0.0.1/a\n[download]  40.0%" + at,
+                        "[generic] Extracting URL: http://127.0.0.1/x\n",
+                        "[generic] Extracting URL: http://127.0.0.1/b\n", "[download]  50.0%" + at}
+        << QList {200, 200, 500, 750} << two;
     QTest::newRow("no progress line yet")
-        << QStringList {"[generic] Extracting URL: " + videoLink + "\n"} << QList {-1};
+        << QStringList {"[generic] Extracting URL: " + videoLink + "\n"} << QList {-1} << QStringList();
     QTest::newRow("a yt-dlp that prints no percentages")
         << QStringList {"[download] Destination: 50% off.mp4\n", "[download] Download completed\n"}
-        << QList {-1, -1};
+        << QList {-1, -1} << QStringList();
 }
 
 void tst_KavariWindow::shouldReadTheProgressYtDlpPrints()
 {
     QFETCH(QStringList, chunks);
     QFETCH(QList<int>, perMille);
-    RunProgress progress;
+    QFETCH(QStringList, links);
+    RunProgress progress(links);
     QList<int> seen;
     for (const QString &chunk : chunks) {
         progress.read(chunk);
         seen << (progress.fraction() < 0 ? -1 : qRound(progress.fraction() * 1000));
     }
     QCOMPARE(seen, perMille);
+}
+
+// Ten paints a second at most, but always of the last percent: a silent conversion after the
+// download must not show an old one.
+void tst_KavariWindow::shouldPaintTheLastPercent()
+{
+    Run run;
+    run.fake.install("printf '[download]   0.0%%\\n'\nsleep 0.05\nprintf '[download] 100%%\\n'\nsleep 2");
+    run.start();
+    QTRY_COMPARE_WITH_TIMEOUT(run.bar->value(), 100, 1500);
+    QCOMPARE(run.status->text(), "Downloading...");
 }
 
 void tst_KavariWindow::shouldKeepTheOutcomeInView()

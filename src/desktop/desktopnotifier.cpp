@@ -6,7 +6,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
-#include <QStringList>
 #include <QVariantMap>
 #include <QWidget>
 
@@ -22,6 +21,9 @@ DesktopNotifier::DesktopNotifier(QObject *parent)
     QDBusConnection bus = QDBusConnection::sessionBus();
     bus.connect(service, path, service, "ActionInvoked", this, SLOT(onActionInvoked(uint, QString)));
     bus.connect(service, path, service, "ActivationToken", this, SLOT(onActivationToken(uint, QString)));
+    bus.connect(service, path, service, "NotificationClosed", this, SLOT(onNotificationClosed(uint)));
+    bus.connect("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "NameOwnerChanged",
+                QStringList {service}, QString(), this, SLOT(onServerChanged()));
 }
 
 void DesktopNotifier::notify(const QString &summary, const QString &body)
@@ -29,12 +31,30 @@ void DesktopNotifier::notify(const QString &summary, const QString &body)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
+    if (bodyMarkup) {
+        send(summary, body);
+        return;
+    }
+    // Never wait on the GUI thread for a server that may be slow or missing.
+    const auto ask = QDBusMessage::createMethodCall(service, path, service, "GetCapabilities");
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(ask), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, summary, body] {
+        const QDBusPendingReply<QStringList> reply = *watcher;
+        bodyMarkup = reply.isValid() && reply.value().contains("body-markup");
+        send(summary, body);
+        watcher->deleteLater();
+    });
+}
+
+void DesktopNotifier::send(const QString &summary, const QString &body)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, service, "Notify");
     const QString id = QGuiApplication::desktopFileName();
-    // Servers that show markup would take a < or & of a link for markup.
-    call << QString("Kavari") << shownId << id << summary << body.toHtmlEscaped()
+    // A server that shows markup would take a < or & of a link for markup; another shows it as it is.
+    call << QString("Kavari") << shownId << id << summary
+         << (bodyMarkup.value_or(false) ? body.toHtmlEscaped() : body)
          << QStringList {"default", "Show Kavari"} << QVariantMap {{"desktop-entry", id}} << -1;
-    // Never wait on the GUI thread for a server that may be slow or missing.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         const QDBusPendingReply<uint> reply = *watcher;
@@ -46,15 +66,27 @@ void DesktopNotifier::notify(const QString &summary, const QString &body)
 
 void DesktopNotifier::onActionInvoked(uint id, const QString &action)
 {
-    if (id == shownId && action == "default")
+    if (id != 0 && id == shownId && action == "default")
         emit activated();
 }
 
 // On Wayland a window may come to the front only with a token from the one the user clicked.
 void DesktopNotifier::onActivationToken(uint id, const QString &token)
 {
-    if (id == shownId)
+    if (id != 0 && id == shownId)
         qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+}
+
+void DesktopNotifier::onNotificationClosed(uint id)
+{
+    if (id == shownId)
+        shownId = 0;
+}
+
+void DesktopNotifier::onServerChanged()
+{
+    shownId = 0;
+    bodyMarkup.reset();
 }
 
 void bringToFront(QWidget *window)
@@ -63,6 +95,8 @@ void bringToFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+    // A token is good for one activation.
+    qunsetenv("XDG_ACTIVATION_TOKEN");
 }
 
 QString downloadNotice(const QStringList &links, const QString &folder)

@@ -6,6 +6,8 @@
 #include <QLabel>
 
 namespace {
+const char *const spokenText = "kavariSpokenText";
+
 class StatusAccessible : public QAccessibleWidget
 {
 public:
@@ -15,7 +17,8 @@ public:
     }
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name ? static_cast<QLabel *>(widget())->text() : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? widget()->property(spokenText).toString()
+                                      : QAccessibleWidget::text(t);
     }
 };
 
@@ -35,6 +38,7 @@ void installSpokenStatus()
 
 void announceStatus(QLabel *label, const QString &description)
 {
+    label->setProperty(spokenText, label->text());
     label->setAccessibleDescription(description);
     // Shown anew, so that a screen reader speaks the new text.
     QAccessibleEvent shown(label, QAccessible::ObjectShow);

@@ -1,33 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childenvironment.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
 #include <unistd.h>
+
+extern char **environ;
 
 namespace {
 // The folders of a PATH that is unset or empty: the system's default, never the working folder.
-QStringList defaultSearchPath()
+QByteArrayList defaultSearchPath()
 {
     QByteArray value(confstr(_CS_PATH, nullptr, 0), '\0');
     if (value.isEmpty() || confstr(_CS_PATH, value.data(), value.size()) == 0)
         return {"/bin", "/usr/bin"};
-    return QString::fromLocal8Bit(value.constData()).split(':', Qt::SkipEmptyParts);
+    value.chop(1);
+    QByteArrayList folders = value.split(':');
+    folders.removeAll(QByteArray());
+    return folders;
 }
 } // namespace
 
-QStringList childSearchPath(const QString &home, const QString &inherited)
+QByteArrayList childSearchPath(const QByteArray &home, const QByteArray &inherited)
 {
-    QStringList folders = inherited.split(':', Qt::SkipEmptyParts);
+    QByteArrayList folders = inherited.split(':');
+    folders.removeAll(QByteArray());
     if (folders.isEmpty())
         folders = defaultSearchPath();
     if (!home.startsWith('/'))
         return folders;
-    return QStringList {home + "/.deno/bin", home + "/.local/bin"} + folders;
+    return QByteArrayList {home + "/.deno/bin", home + "/.local/bin"} + folders;
 }
 
 ChildEnvironment childEnvironment()
 {
-    ChildEnvironment child {QProcessEnvironment::systemEnvironment(), {}};
-    child.searchPath = childSearchPath(child.environment.value("HOME"), child.environment.value("PATH"));
-    child.environment.insert("PATH", child.searchPath.join(':'));
+    ChildEnvironment child;
+    child.searchPath = childSearchPath(qgetenv("HOME"), qgetenv("PATH"));
+    child.variables += "PATH=" + child.searchPath.join(':');
+    for (char **variable = environ; *variable; ++variable) {
+        const QByteArray entry(*variable);
+        // A token from a clicked notification is for bringing Kavari to the front, not for yt-dlp.
+        if (!entry.startsWith("PATH=") && !entry.startsWith("XDG_ACTIVATION_TOKEN="))
+            child.variables += entry;
+    }
     return child;
+}
+
+QByteArray findProgram(const QByteArray &name, const QByteArrayList &folders)
+{
+    for (const QByteArray &folder : folders) {
+        const QByteArray file = folder + '/' + name;
+        struct stat status;
+        if (::stat(file.constData(), &status) == 0 && S_ISREG(status.st_mode) &&
+            ::access(file.constData(), X_OK) == 0)
+            return file;
+    }
+    return {};
+}
+
+ChildCommand childCommand(const QByteArray &program, const QStringList &arguments,
+                          const ChildEnvironment &environment)
+{
+    ChildCommand command {program, {}, environment.variables};
+    for (const QString &argument : arguments)
+        command.arguments += QFile::encodeName(argument);
+    return command;
+}
+
+QStringList decodedNames(const QByteArrayList &names)
+{
+    QStringList decoded;
+    for (const QByteArray &name : names)
+        decoded += QFile::decodeName(name);
+    return decoded;
 }

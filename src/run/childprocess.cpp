@@ -4,18 +4,47 @@
 #include <QProcess>
 
 #include <csignal>
+#include <memory>
 #include <sys/prctl.h>
 #include <unistd.h>
+#include <vector>
 
-void protectChild(QProcess *process)
+namespace {
+// The command as execve takes it, made before the fork: the child may not allocate.
+struct ExecArguments
+{
+    explicit ExecArguments(const ChildCommand &command)
+        : bytes(command)
+    {
+        argv.push_back(bytes.program.data());
+        for (QByteArray &argument : bytes.arguments)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        for (QByteArray &variable : bytes.environment)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+    }
+    ChildCommand bytes;
+    std::vector<char *> argv;
+    std::vector<char *> envp;
+};
+} // namespace
+
+void protectChild(QProcess *process, const ChildCommand &command)
 {
     const pid_t kavari = getpid();
-    process->setChildProcessModifier([kavari] {
+    std::shared_ptr<ExecArguments> exec;
+    if (!command.program.isEmpty())
+        exec = std::make_shared<ExecArguments>(command);
+    process->setChildProcessModifier([kavari, exec] {
         setpgid(0, 0);
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         // Kavari died between fork and prctl: nobody would ever reap or kill this child.
         if (getppid() != kavari)
             _exit(127);
+        // Where this fails, QProcess tries its own, and reports why that failed.
+        if (exec)
+            execve(exec->argv[0], exec->argv.data(), exec->envp.data());
     });
     process->setStandardInputFile(QProcess::nullDevice());
 }

@@ -3,6 +3,7 @@
 #include "childprocess.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTimer>
 
@@ -11,14 +12,13 @@ constexpr qsizetype answerLimit = 4096;
 constexpr int timeLimitMs = 10000;
 } // namespace
 
-VersionQuery::VersionQuery(const QString &program, const QProcessEnvironment &environment, QObject *parent)
+VersionQuery::VersionQuery(const ChildCommand &ran, QObject *parent)
     : QObject(parent)
     , process(new QProcess(this))
 {
     setObjectName("versionQuery");
-    protectChild(process);
+    protectChild(process, {ran.program, {"--version"}, ran.environment});
     process->setStandardErrorFile(QProcess::nullDevice());
-    process->setProcessEnvironment(environment);
     // A folder nobody but root can write to holds no planted configuration.
     process->setWorkingDirectory(QDir::rootPath());
     connect(process, &QProcess::readyReadStandardOutput, this, &VersionQuery::read);
@@ -28,7 +28,7 @@ VersionQuery::VersionQuery(const QString &program, const QProcessEnvironment &en
             finish();
     });
     QTimer::singleShot(timeLimitMs, this, &VersionQuery::finish);
-    process->start(program, {"--version"});
+    process->start(QFile::decodeName(ran.program), {"--version"});
     group = childGroup(process);
 }
 

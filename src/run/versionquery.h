@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "childprocess.h"
+
 #include <QByteArray>
 #include <QObject>
-#include <QProcessEnvironment>
 
 class QProcess;
 
@@ -16,7 +17,8 @@ class VersionQuery : public QObject
     Q_OBJECT
 
 public:
-    VersionQuery(const QString &program, const QProcessEnvironment &environment, QObject *parent);
+    // The command that ran; asked with its program and environment.
+    VersionQuery(const ChildCommand &ran, QObject *parent);
     ~VersionQuery() override;
 
 signals:

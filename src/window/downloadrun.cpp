@@ -11,9 +11,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 void KavariWindow::onDownloadClicked()
 {
@@ -45,7 +45,8 @@ void KavariWindow::startDownload()
     // QProcess would look a bare name up in Kavari's own PATH; the user's own yt-dlp in
     // ~/.local/bin must win.
     const ChildEnvironment child = childEnvironment();
-    const QString program = QStandardPaths::findExecutable("yt-dlp", child.searchPath);
+    const QByteArray programFile = findProgram("yt-dlp", child.searchPath);
+    const QString program = QFile::decodeName(programFile);
     if (const QString problem = folderProblem(folder, program); !problem.isEmpty()) {
         QMessageBox::warning(this, "Error", problem);
         return;
@@ -75,13 +76,14 @@ void KavariWindow::startDownload()
         reportStartFailure("the previous download has not ended yet");
         return;
     }
-    ran = {program, child.searchPath, links(), qualityCombo->currentData().toString(), folder};
+    ran = {program, decodedNames(child.searchPath), links(), qualityCombo->currentData().toString(), folder};
     cancelled = false;
-    process->setProcessEnvironment(child.environment);
     if (program.isEmpty()) {
-        reportStartFailure("no program of that name in " + child.searchPath.join(", "));
+        reportStartFailure("no program of that name in " + ran.searchPath.join(", "));
         return;
     }
+    command = childCommand(programFile, arguments, child);
+    protectChild(process, command);
     QString why;
     if (!sandbox->open(folder, &why)) {
         reportStartFailure(why);
@@ -146,7 +148,7 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     if (cancelled)
         return;
     // Which yt-dlp failed, and what would mend the usual causes.
-    auto *query = new VersionQuery(ran.program, process->processEnvironment(), this);
+    auto *query = new VersionQuery(command, this);
     versionQuery = query;
     connect(query, &VersionQuery::answered, this, [this, query](const QString &version) {
         for (const QString &line : failureAdvice(ran, version, QDate::currentDate()))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "childprocess.h"
 #include "failureadvice.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -71,10 +72,10 @@ private:
     QProgressBar *progressBar = nullptr;
     QProcess *process = nullptr;
     bool isDownloading = false;
-    // The process group of the run, 0 when none is left to kill.
-    qint64 runGroup = 0;
+    qint64 runGroup = 0; // 0 when none is left to kill
     QElapsedTimer sinceStart;
     // What the current or last run started with, for what is said after its end.
+    ChildCommand command;
     RanYtDlp ran;
     bool cancelled = false;
     // One per channel for the whole run: a character cut in two by a pipe read stays whole.

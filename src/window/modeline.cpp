@@ -14,8 +14,8 @@ namespace {
 // results, hashtags. Looked for in the text whatever its host, case-sensitively.
 bool namesManyVideos(const QString &link)
 {
-    for (const char *marker :
-         {"list=", "/playlist", "/@", "/channel/", "/c/", "/user/", "/results?search_query=", "/hashtag/"})
+    for (const char *marker : {"list=", "/playlist", "/@", "/channel/", "/c/", "/user/",
+                               "/results?search_query=", "/hashtag/", "/watch_videos"})
         if (link.contains(QLatin1String(marker)))
             return true;
     return false;
@@ -27,11 +27,14 @@ void KavariWindow::onUrlChanged()
     updateModeLabel();
 }
 
-// Pasted links, one per line or with blanks between them, each fetched in turn.
+// Pasted links, one per line or with blanks between them, each fetched in turn. Text copied from web
+// pages and chat programs separates them with any Unicode space, or with invisible ones.
 QStringList KavariWindow::links() const
 {
-    static const QRegularExpression whiteSpace("\\s+");
-    return urlEdit->text().split(whiteSpace, Qt::SkipEmptyParts);
+    static const QRegularExpression separators(
+        "[\\s\\x{85}\\x{A0}\\x{2000}-\\x{200B}\\x{2028}\\x{2029}\\x{202F}\\x{205F}\\x{3000}\\x{FEFF}]+",
+        QRegularExpression::UseUnicodePropertiesOption);
+    return urlEdit->text().split(separators, Qt::SkipEmptyParts);
 }
 
 void KavariWindow::updateModeLabel()

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "heldkeys.h"
 #include "kavariwindow.h"
 #include "progressshown.h"
 #include "runlog.h"
@@ -36,6 +37,8 @@ void KavariWindow::setupUi()
     urlEdit->setObjectName("urlEdit");
     urlEdit->setAccessibleName("Video URL");
     urlEdit->setPlaceholderText("Paste YouTube URL here...");
+    // Thousands of pasted links, where a line edit keeps 32,767 characters.
+    urlEdit->setMaxLength(1 << 24);
     connect(urlEdit, &QLineEdit::textChanged, this, &KavariWindow::onUrlChanged);
     connect(urlEdit, &QLineEdit::returnPressed, this, &KavariWindow::onReturnPressed);
     urlLayout->addWidget(urlEdit);
@@ -100,6 +103,8 @@ void KavariWindow::setupUi()
     // Enter on the focused button clicks it, as Space does; outside a dialog only auto-default buttons do.
     downloadButton->setAutoDefault(true);
     connect(downloadButton, &QPushButton::clicked, this, &KavariWindow::onDownloadClicked);
+    for (QWidget *start : std::initializer_list<QWidget *> {urlEdit, outputDirEdit, downloadButton})
+        ignoreHeldKeys(start);
     buttonRow->addWidget(downloadButton, 1);
     mainLayout->addLayout(buttonRow);
 
@@ -130,6 +135,8 @@ void KavariWindow::setupUi()
     outputLog->setObjectName("outputLog");
     outputLog->setAccessibleName("Output Log");
     outputLog->setReadOnly(true);
+    // A caret for the keyboard, as in any read-only text view: screen readers read the log line by line.
+    outputLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Nobody can edit the log, so an undo history would only hold a second copy of all it shows.
     outputLog->setUndoRedoEnabled(false);
     QFont logFont("Monospace", 9);
