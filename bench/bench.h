@@ -27,6 +27,8 @@ double median(QList<double> values);
 double worst(const QList<double> &values);
 QString floodgen();
 void waitForFinished(QProcess *process);
+// Until the window has told the end of its run: its log holds all the run printed by then.
+void waitForReport(QPushButton *button);
 // Runs the benchmark itself with these arguments; what it printed, as numbers.
 QList<double> runChild(const QStringList &arguments, qint64 *startedNs = nullptr);
 

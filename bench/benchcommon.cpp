@@ -52,6 +52,12 @@ void waitForFinished(QProcess *process)
     loop.exec();
 }
 
+void waitForReport(QPushButton *button)
+{
+    while (button->text() != "Download")
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 QList<double> runChild(const QStringList &arguments, qint64 *startedNs)
 {
     QProcess child;

@@ -57,7 +57,7 @@ Figure realDownloadFigure(const QString &scratch)
             QElapsedTimer clock;
             clock.start();
             kavari.findChild<QPushButton *>("downloadButton")->click();
-            waitForFinished(kavari.findChild<QProcess *>());
+            waitForReport(kavari.findChild<QPushButton *>("downloadButton"));
             stalls << ticks.worstGapMs;
             allComplete = allComplete && kavari.findChild<QLabel *>("statusLabel")->text() == "Complete";
             return clock.nsecsElapsed() / 1e6;

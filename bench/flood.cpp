@@ -21,14 +21,14 @@ int floodWindow(long lines)
     QElapsedTimer clock;
     clock.start();
     flooded.button()->click();
-    waitForFinished(flooded.process());
+    waitForReport(flooded.button());
     const double ms = clock.nsecsElapsed() / 1e6;
     const qint64 full = residentBytes();
     const bool complete = flooded.window.findChild<QLabel *>("statusLabel")->text() == "Complete";
 
     // The next start clears the log.
     flooded.button()->click();
-    waitForFinished(flooded.process());
+    waitForReport(flooded.button());
     QTest::qWait(200);
     QTextStream(stdout) << ms << ' ' << double(full - fresh) / lines << ' ' << (residentBytes() - fresh)
                         << ' ' << ticks.worstGapMs << ' ' << (complete ? 1 : 0) << '\n';

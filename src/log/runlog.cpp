@@ -1,25 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runlog.h"
 
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
 
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
 
+namespace {
+// A slice takes about this long, leaving the rest of a 60 Hz frame to the paint and to input.
+constexpr double sliceMs = 6;
+constexpr qsizetype smallestSlice = 2 * 1024;
+constexpr qsizetype largestSlice = 1024 * 1024;
+// How long a line may wait for its end: a prompt that ends in no line break still shows.
+constexpr int lineEndMs = 100;
+} // namespace
+
 RunLog::RunLog(QTextEdit *view, QObject *parent)
     : QObject(parent)
     , view(view)
+    , nextSlice(new QTimer(this))
+    , lineEnd(new QTimer(this))
 {
+    nextSlice->setSingleShot(true);
+    connect(nextSlice, &QTimer::timeout, this, [this] { appendSlice(sliceSize); });
+    lineEnd->setSingleShot(true);
+    lineEnd->setInterval(lineEndMs);
+    connect(lineEnd, &QTimer::timeout, this, &RunLog::closeLast);
 }
 
 void RunLog::clear()
 {
+    waiting.clear();
+    nextSlice->stop();
+    lineEnd->stop();
     view->clear();
 #ifdef __GLIBC__
     // A long run's log held hundreds of megabytes; give them back to the system, not only to malloc.
@@ -27,23 +50,142 @@ void RunLog::clear()
 #endif
 }
 
-void RunLog::appendOutput(const QString &text)
+// Laid out by the next slice, never here: a read of the pipe that laid out its text at once would
+// follow the one before it without a pause, with nothing else of the window in between.
+void RunLog::appendOutput(const QString &text, int channel)
 {
-    append(text);
-    QTextCursor end(view->document());
-    end.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);
-    view->setTextCursor(end);
-    // Down to the log's bottom margin.
-    QScrollBar *bar = view->verticalScrollBar();
-    bar->setValue(bar->maximum());
+    if (!waiting.isEmpty() && waiting.last().open && waiting.last().channel == channel) {
+        waiting.last().text += text;
+    } else {
+        closeLast();
+        waiting.append({text, channel});
+    }
+    waiting.last().open = !text.endsWith('\n');
+    waiting.last().open ? lineEnd->start() : lineEnd->stop();
+    if (!nextSlice->isActive())
+        nextSlice->start(0);
+}
+
+void RunLog::closeLast()
+{
+    if (waiting.isEmpty() || !waiting.last().open)
+        return;
+    waiting.last().open = false;
+    lineEnd->stop();
+    if (!nextSlice->isActive())
+        nextSlice->start(0);
 }
 
 void RunLog::appendNote(const QString &text)
 {
-    QScrollBar *bar = view->verticalScrollBar();
+    if (!waiting.isEmpty()) {
+        closeLast();
+        waiting.append({text});
+        return;
+    }
+    const QScrollBar *bar = view->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
     append(text);
-    if (atEnd)
+    showEnd(false, atEnd);
+}
+
+void RunLog::whenShown(QObject *context, const std::function<void()> &function)
+{
+    if (waiting.isEmpty())
+        return function();
+    closeLast();
+    waiting.append({QString(), -1, false, 0, function, context});
+}
+
+void RunLog::flush()
+{
+    closeLast();
+    nextSlice->stop();
+    while (!waiting.isEmpty())
+        appendSlice(largestSlice);
+}
+
+// Whole lines of output up to the slice's size, a paragraph for each piece, and the notes behind
+// them, all in one edit so that the layout runs once.
+void RunLog::appendSlice(qsizetype size)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const QScrollBar *bar = view->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
+    bool output = false;
+    qsizetype room = size;
+    QList<Waiting> then;
+    QTextCursor edit(view->document());
+    edit.beginEditBlock();
+    while (!waiting.isEmpty() && room > 0) {
+        Waiting &next = waiting.first();
+        if (next.then) {
+            then.append(waiting.takeFirst());
+            continue;
+        }
+        if (next.channel < 0) {
+            append(waiting.takeFirst().text);
+            continue;
+        }
+        const qsizetype end = next.open ? next.text.lastIndexOf('\n') + 1 : next.text.size();
+        if (end <= next.done)
+            break;
+        qsizetype cut = std::min(end, next.done + room);
+        if (cut < end) {
+            // At a line end; a line longer than a whole slice anywhere but inside a character.
+            const qsizetype lineEnd = next.text.lastIndexOf('\n', cut - 1) + 1;
+            if (lineEnd > next.done)
+                cut = lineEnd;
+            else if (room < size)
+                break;
+            else if (next.text.at(cut - 1).isHighSurrogate())
+                --cut;
+        }
+        append(QStringView(next.text).sliced(next.done, cut - next.done).trimmed().toString());
+        output = true;
+        room -= cut - next.done;
+        next.done = cut;
+        if (next.done == next.text.size() && !next.open) {
+            waiting.removeFirst();
+        } else if (next.done > largestSlice) {
+            next.text.remove(0, next.done);
+            next.done = 0;
+        }
+    }
+    edit.endEditBlock();
+    showEnd(output, atEnd);
+
+    // Sized by a slice that had more to do than it took.
+    if (size == sliceSize && ready()) {
+        const double took = std::max(clock.nsecsElapsed() / 1e6, 0.1);
+        sliceSize = std::clamp(qsizetype((size - room) * sliceMs / took), smallestSlice, largestSlice);
+    }
+    if (ready() && !nextSlice->isActive())
+        nextSlice->start(0);
+    for (const Waiting &next : then)
+        if (next.context)
+            next.then();
+}
+
+bool RunLog::ready() const
+{
+    if (waiting.isEmpty())
+        return false;
+    const Waiting &first = waiting.first();
+    return !first.open || first.text.lastIndexOf('\n') + 1 > first.done;
+}
+
+void RunLog::showEnd(bool output, bool wasAtEnd)
+{
+    QScrollBar *bar = view->verticalScrollBar();
+    if (output) {
+        QTextCursor end(view->document());
+        end.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);
+        view->setTextCursor(end);
+    }
+    // Down to the log's bottom margin.
+    if (output || wasAtEnd)
         bar->setValue(bar->maximum());
 }
 

@@ -52,10 +52,11 @@ void KavariWindow::startDownload()
         return;
     }
 
-    // A cancelled run whose end is not reported yet: let that report land on its own log before
-    // this run clears it, and free the process for the new child.
+    // A cancelled run whose end is not reported yet: let that report, and what waits of its output,
+    // land on its own log before this run clears it, and free the process for the new child.
     if (process->state() != QProcess::NotRunning)
         process->waitForFinished(5000);
+    log->flush();
     // The last run's explanation is of no use to this one, and must not land in its log.
     if (versionQuery) {
         versionQuery->disconnect(this);
@@ -125,12 +126,16 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     // yt-dlp is gone, but an ffmpeg it started, or anything else of its group, may still run.
     killRun();
     runGroup = 0;
-    const bool planted = sandbox->close();
+    const bool complete = !sandbox->close() && exitStatus != QProcess::CrashExit && exitCode == 0;
+    log->whenShown(this, [this, complete] { reportEnd(complete); });
+}
+
+// Told once the last of the run's output is in the log.
+void KavariWindow::reportEnd(bool complete)
+{
     progress->end();
     isDownloading = false;
     downloadButton->setText("Download");
-    const bool complete = exitStatus != QProcess::CrashExit && exitCode == 0 && !planted;
-
     // A user who went on working elsewhere learns of the end also where the window cannot ask for
     // attention (Wayland), but not of a Cancel they clicked themselves.
     QApplication::alert(this);
@@ -147,9 +152,9 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     status->show("Failed", "red", !cancelled);
     if (cancelled)
         return;
-    // Which yt-dlp failed, and what would mend the usual causes.
     auto *query = new VersionQuery(command, this);
     versionQuery = query;
+    // Which yt-dlp failed, and what would mend the usual causes.
     connect(query, &VersionQuery::answered, this, [this, query](const QString &version) {
         for (const QString &line : failureAdvice(ran, version, QDate::currentDate()))
             log->appendNote(line);
@@ -182,8 +187,7 @@ void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
     QString text = decoder.decode(bytes);
     if (isDownloading)
         progress->read(text);
-    // Trimmed in place: a flood brings megabytes.
-    log->appendOutput(std::move(text).trimmed());
+    log->appendOutput(text, &decoder == &errorDecoder);
 }
 
 // yt-dlp and whatever it started, such as ffmpeg. Also after yt-dlp's end has been reported, for

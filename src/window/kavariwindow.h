@@ -55,6 +55,7 @@ private:
     void startDownload();
     void cancelDownload();
     void reportStartFailure(const QString &why);
+    void reportEnd(bool complete);
     void killRun();
     void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
     void styleModeLabel();
@@ -78,9 +79,8 @@ private:
     ChildCommand command;
     RanYtDlp ran;
     bool cancelled = false;
-    // One per channel for the whole run: a character cut in two by a pipe read stays whole.
-    QStringDecoder outputDecoder {QStringConverter::Utf8};
-    QStringDecoder errorDecoder {QStringConverter::Utf8};
+    QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
+    QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole
     RunLog *log = nullptr;
     ProgressShown *progress = nullptr;
     StatusLine *status = nullptr;

@@ -135,10 +135,10 @@ void KavariWindow::setupUi()
     outputLog->setObjectName("outputLog");
     outputLog->setAccessibleName("Output Log");
     outputLog->setReadOnly(true);
-    // A caret for the keyboard, as in any read-only text view: screen readers read the log line by line.
-    outputLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     // Nobody can edit the log, so an undo history would only hold a second copy of all it shows.
     outputLog->setUndoRedoEnabled(false);
+    // A caret for the keyboard, as in any read-only text view: screen readers read the log line by line.
+    outputLog->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QFont logFont("Monospace", 9);
     logFont.setStyleHint(QFont::TypeWriter);
     // A monospace font needs no complex shaping for what yt-dlp prints; laying out each new
