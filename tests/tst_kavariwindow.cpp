@@ -412,6 +412,7 @@ void tst_KavariWindow::shouldLogTheRunAndReportItsOutcome_data()
         "echo '[download] one'\nsleep 0.3\necho 'warning two' >&2\nsleep 0.3\necho three",
         {"[download] one", "warning two", "three"}, 3, completed);
     row("markup in a title", "echo '<b>Title</b> &amp;'", {"<b>Title</b> &amp;"}, 1, completed);
+    row("a last line without a line break", "printf 'no line break'", {"no line break"}, 1, completed);
     row("a character split between two reads", "printf 'caf\\303'\nsleep 0.3\nprintf '\\251 ok\\n'",
         {"caf", "é ok"}, 2, completed);
     row("invalid bytes", "printf 'bad \\377 byte\\n'", {"bad \uFFFD byte"}, 1, completed);

@@ -54,33 +54,25 @@ void RunLog::clear()
 // follow the one before it without a pause, with nothing else of the window in between.
 void RunLog::appendOutput(const QString &text, int channel)
 {
-    if (!waiting.isEmpty() && waiting.last().open && waiting.last().channel == channel) {
-        waiting.last().text += text;
-    } else {
-        closeLast();
-        waiting.append({text, channel});
-    }
-    waiting.last().open = !text.endsWith('\n');
-    waiting.last().open ? lineEnd->start() : lineEnd->stop();
-    if (!nextSlice->isActive())
+    waiting.addOutput(text, channel) ? lineEnd->start() : lineEnd->stop();
+    if (waiting.ready() && !nextSlice->isActive())
         nextSlice->start(0);
 }
 
+// Also after a note or a function closed the line: a slice takes it now.
 void RunLog::closeLast()
 {
-    if (waiting.isEmpty() || !waiting.last().open)
-        return;
-    waiting.last().open = false;
     lineEnd->stop();
-    if (!nextSlice->isActive())
+    waiting.closeLast();
+    if (waiting.ready() && !nextSlice->isActive())
         nextSlice->start(0);
 }
 
 void RunLog::appendNote(const QString &text)
 {
     if (!waiting.isEmpty()) {
+        waiting.addNote(text);
         closeLast();
-        waiting.append({text});
         return;
     }
     const QScrollBar *bar = view->verticalScrollBar();
@@ -93,8 +85,8 @@ void RunLog::whenShown(QObject *context, const std::function<void()> &function)
 {
     if (waiting.isEmpty())
         return function();
+    waiting.addFunction(context, function);
     closeLast();
-    waiting.append({QString(), -1, false, 0, function, context});
 }
 
 void RunLog::flush()
@@ -105,75 +97,39 @@ void RunLog::flush()
         appendSlice(largestSlice);
 }
 
-// Whole lines of output up to the slice's size, a paragraph for each piece, and the notes behind
-// them, all in one edit so that the layout runs once.
+// A paragraph for each piece, all in one edit so that the layout runs once; the functions whose
+// turn has come run after it.
 void RunLog::appendSlice(qsizetype size)
 {
     QElapsedTimer clock;
     clock.start();
     const QScrollBar *bar = view->verticalScrollBar();
     const bool atEnd = bar->value() == bar->maximum();
+    const QList<OutputQueue::Piece> pieces = waiting.take(size);
     bool output = false;
-    qsizetype room = size;
-    QList<Waiting> then;
+    qsizetype taken = 0;
     QTextCursor edit(view->document());
     edit.beginEditBlock();
-    while (!waiting.isEmpty() && room > 0) {
-        Waiting &next = waiting.first();
-        if (next.then) {
-            then.append(waiting.takeFirst());
+    for (const OutputQueue::Piece &piece : pieces) {
+        if (piece.then)
             continue;
-        }
-        if (next.channel < 0) {
-            append(waiting.takeFirst().text);
-            continue;
-        }
-        const qsizetype end = next.open ? next.text.lastIndexOf('\n') + 1 : next.text.size();
-        if (end <= next.done)
-            break;
-        qsizetype cut = std::min(end, next.done + room);
-        if (cut < end) {
-            // At a line end; a line longer than a whole slice anywhere but inside a character.
-            const qsizetype lineEnd = next.text.lastIndexOf('\n', cut - 1) + 1;
-            if (lineEnd > next.done)
-                cut = lineEnd;
-            else if (room < size)
-                break;
-            else if (next.text.at(cut - 1).isHighSurrogate())
-                --cut;
-        }
-        append(QStringView(next.text).sliced(next.done, cut - next.done).trimmed().toString());
-        output = true;
-        room -= cut - next.done;
-        next.done = cut;
-        if (next.done == next.text.size() && !next.open) {
-            waiting.removeFirst();
-        } else if (next.done > largestSlice) {
-            next.text.remove(0, next.done);
-            next.done = 0;
-        }
+        append(piece.output ? piece.text.trimmed() : piece.text);
+        output = output || piece.output;
+        taken += piece.output ? piece.text.size() : 0;
     }
     edit.endEditBlock();
     showEnd(output, atEnd);
 
     // Sized by a slice that had more to do than it took.
-    if (size == sliceSize && ready()) {
+    if (size == sliceSize && waiting.ready()) {
         const double took = std::max(clock.nsecsElapsed() / 1e6, 0.1);
-        sliceSize = std::clamp(qsizetype((size - room) * sliceMs / took), smallestSlice, largestSlice);
+        sliceSize = std::clamp(qsizetype(taken * sliceMs / took), smallestSlice, largestSlice);
     }
-    if (ready() && !nextSlice->isActive())
+    if (waiting.ready() && !nextSlice->isActive())
         nextSlice->start(0);
-    for (const Waiting &next : then)
-        if (next.context)
-            next.then();
-}
-
-bool RunLog::ready() const
-{
-    if (waiting.isEmpty())
-        return false;
-    const Waiting &first = waiting.first();
-    return !first.open || first.text.lastIndexOf('\n') + 1 > first.done;
+    for (const OutputQueue::Piece &piece : pieces)
+        if (piece.then && piece.context)
+            piece.then();
 }
 
 void RunLog::showEnd(bool output, bool wasAtEnd)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QList>
+#include "outputqueue.h"
+
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
 
@@ -14,9 +14,8 @@ class QTimer;
 // markup must neither vanish nor restyle the log.
 //
 // Laying out text is the window's costliest work, so output goes in in slices of a few
-// milliseconds, never as it is read: the window paints and takes clicks between them. What waits is
-// kept in order, Kavari's own lines behind the output before them, and cut at line ends: a line
-// that a read of the pipe cut in two waits for its end, until nothing more comes for a moment.
+// milliseconds, never as it is read: the window paints and takes clicks between them. A line that
+// a read of the pipe cut in two waits for its end until nothing more comes for a moment.
 class RunLog : public QObject
 {
     Q_OBJECT
@@ -38,23 +37,7 @@ public:
     void flush();
 
 private:
-    struct Waiting
-    {
-        QString text;
-        // The output's channel; -1 for a line of Kavari's own or a function to run.
-        int channel = -1;
-        // Output whose last line has not ended yet; only the last of what waits can be open.
-        bool open = false;
-        // How much of the text is in the log already.
-        qsizetype done = 0;
-        std::function<void()> then = {};
-        QPointer<QObject> context = {};
-    };
-    // Appends up to size characters of what waits.
     void appendSlice(qsizetype size);
-    // Whether the first of what waits can go in now.
-    bool ready() const;
-    // The open line of the last output goes in as it is.
     void closeLast();
     void append(const QString &text);
     void showEnd(bool output, bool wasAtEnd);
@@ -62,7 +45,7 @@ private:
     QTextEdit *view;
     QTimer *nextSlice;
     QTimer *lineEnd;
-    QList<Waiting> waiting;
+    OutputQueue waiting;
     // Characters of one slice, adjusted to the time the last slice took.
     qsizetype sliceSize = 16 * 1024;
 };
