@@ -42,8 +42,7 @@ void KavariWindow::startDownload()
         return;
     }
     const QString folder = outputFolder();
-    // QProcess would look a bare name up in Kavari's own PATH; the user's own yt-dlp in
-    // ~/.local/bin must win.
+    // Looked up in the child's search path: the user's own yt-dlp in ~/.local/bin wins.
     const ChildEnvironment child = childEnvironment();
     const QByteArray programFile = findProgram("yt-dlp", child.searchPath);
     const QString program = QFile::decodeName(programFile);
@@ -101,8 +100,7 @@ void KavariWindow::startDownload()
 
 void KavariWindow::cancelDownload()
 {
-    if (process->state() != QProcess::NotRunning)
-        killRun();
+    killRun();
     cancelled = true;
     progress->end();
     log->appendNote("\n--- Download cancelled by user ---");
@@ -184,6 +182,9 @@ void KavariWindow::reportStartFailure(const QString &why)
 
 void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
 {
+    // What the killed run still had in the pipe comes after the cancel line, which is its last.
+    if (cancelled)
+        return;
     QString text = decoder.decode(bytes);
     if (isDownloading)
         progress->read(text);
