@@ -744,9 +744,16 @@ void tst_KavariWindow::shouldStopTheWholeRun()
             QTRY_COMPARE(run.status->text(), "Complete");
             QCOMPARE(run.lines().mid(2), QStringList({"second run", "", completed}));
             // A held key sends repeats: they neither start nor click.
+            // X may send one as a release and a press of the same moment that Qt does not flag.
             for (QWidget *held : std::initializer_list<QWidget *> {run.url, run.folder, run.button}) {
                 QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
                 QApplication::sendEvent(held, &repeat);
+                QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, "\r");
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+                release.setTimestamp(4711);
+                press.setTimestamp(4711);
+                QApplication::sendEvent(held, &release);
+                QApplication::sendEvent(held, &press);
             }
             QTest::qWait(300);
             QCOMPARE(run.fake.recorded("starts").count('\n'), 2);
