@@ -27,7 +27,6 @@ void StatusLine::restyle()
 {
     if (hue.isEmpty())
         return;
-    const QString sheet =
-        "color: " + readableColour(hue, label->window()->palette()) + "; font-weight: bold;";
-    label->setStyleSheet(sheet);
+    label->setStyleSheet("color: " + readableColour(hue, label->window()->palette()) +
+                         "; font-weight: bold;");
 }

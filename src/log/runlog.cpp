@@ -55,6 +55,12 @@ void RunLog::clear()
 void RunLog::appendOutput(const QString &text, int channel)
 {
     waiting.addOutput(text, channel) ? lineEnd->start() : lineEnd->stop();
+    scheduleSlice();
+}
+
+// A slice comes next whenever something can go in now.
+void RunLog::scheduleSlice()
+{
     if (waiting.ready() && !nextSlice->isActive())
         nextSlice->start(0);
 }
@@ -64,8 +70,7 @@ void RunLog::closeLast()
 {
     lineEnd->stop();
     waiting.closeLast();
-    if (waiting.ready() && !nextSlice->isActive())
-        nextSlice->start(0);
+    scheduleSlice();
 }
 
 void RunLog::appendNote(const QString &text)
@@ -125,8 +130,7 @@ void RunLog::appendSlice(qsizetype size)
         const double took = std::max(clock.nsecsElapsed() / 1e6, 0.1);
         sliceSize = std::clamp(qsizetype(taken * sliceMs / took), smallestSlice, largestSlice);
     }
-    if (waiting.ready() && !nextSlice->isActive())
-        nextSlice->start(0);
+    scheduleSlice();
     for (const OutputQueue::Piece &piece : pieces)
         if (piece.then && piece.context)
             piece.then();

@@ -38,6 +38,7 @@ public:
 
 private:
     void appendSlice(qsizetype size);
+    void scheduleSlice();
     void closeLast();
     void append(const QString &text);
     void showEnd(bool output, bool wasAtEnd);

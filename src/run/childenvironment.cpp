@@ -9,6 +9,14 @@
 extern char **environ;
 
 namespace {
+// An empty entry would mean the working folder: there is none.
+QByteArrayList folders(const QByteArray &path)
+{
+    QByteArrayList list = path.split(':');
+    list.removeAll(QByteArray());
+    return list;
+}
+
 // The folders of a PATH that is unset or empty: the system's default, never the working folder.
 QByteArrayList defaultSearchPath()
 {
@@ -16,21 +24,18 @@ QByteArrayList defaultSearchPath()
     if (value.isEmpty() || confstr(_CS_PATH, value.data(), value.size()) == 0)
         return {"/bin", "/usr/bin"};
     value.chop(1);
-    QByteArrayList folders = value.split(':');
-    folders.removeAll(QByteArray());
-    return folders;
+    return folders(value);
 }
 } // namespace
 
 QByteArrayList childSearchPath(const QByteArray &home, const QByteArray &inherited)
 {
-    QByteArrayList folders = inherited.split(':');
-    folders.removeAll(QByteArray());
-    if (folders.isEmpty())
-        folders = defaultSearchPath();
+    QByteArrayList searched = folders(inherited);
+    if (searched.isEmpty())
+        searched = defaultSearchPath();
     if (!home.startsWith('/'))
-        return folders;
-    return QByteArrayList {home + "/.deno/bin", home + "/.local/bin"} + folders;
+        return searched;
+    return QByteArrayList {home + "/.deno/bin", home + "/.local/bin"} + searched;
 }
 
 ChildEnvironment childEnvironment()
