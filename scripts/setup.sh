@@ -7,10 +7,11 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir=${KAVARI_BUILD_DIR:-$root/build}
 case $build_dir in /*) ;; *) build_dir=$root/$build_dir ;; esac
 
-# What building, running and testing need on Debian and Ubuntu (python3-fusepy and fuse3: a mount
-# that stops answering, for the tests).
-kavari_packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins fonts-dejavu-core yt-dlp ffmpeg python3 dbus-daemon
-    python3-fusepy fuse3)
+# What building, running and testing need on Debian and Ubuntu (gnupg: the release key as a keyring,
+# and a key that signs test releases; python3-fusepy and fuse3: a mount that stops answering, for the
+# tests).
+kavari_packages=(cmake g++ make qt6-base-dev libarchive-dev gnupg gpgv qt6-qpa-plugins fonts-dejavu-core yt-dlp
+    ffmpeg python3 dbus-daemon python3-fusepy fuse3)
 
 # install_packages PACKAGE...: installs those that are missing, once; elsewhere says what is needed.
 install_packages() {

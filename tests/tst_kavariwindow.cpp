@@ -6,6 +6,7 @@
 #include "localhttpserver.h"
 #include "runprogress.h"
 #include "terminationsignals.h"
+#include "testrelease.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QDir>
+#include <QDirIterator>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -154,6 +156,8 @@ private slots:
     void shouldExplainAFailure();
     void shouldAdviseFromTheVersion_data();
     void shouldAdviseFromTheVersion();
+    void shouldUpdateYtDlpAndDeno_data();
+    void shouldUpdateYtDlpAndDeno();
     void shouldStopTheWholeRun_data();
     void shouldStopTheWholeRun();
     void shouldTellTheDesktopHowTheRunGoes();
@@ -169,6 +173,10 @@ private:
     QTemporaryDir served;
     LocalHttpServer server;
     bool serving = false;
+    TestRelease release;
+    QTemporaryDir releases;
+    LocalHttpServer releaseServer;
+    bool releasing = false;
 };
 
 // A short clip, and a page with two videos, which yt-dlp takes for a playlist of two.
@@ -190,6 +198,8 @@ void tst_KavariWindow::initTestCase()
                     "</title><video src=\"clip.mp4\"></video>");
     longTitle.close();
     serving = server.start(served.path());
+    releasing =
+        release.makeKeys() && releaseServer.start(releases.path(), QFINDTESTDATA("support/releaseserver.py"));
 }
 
 // Only what a download depends on: the keys behind the items, the choices made, the folder.
@@ -514,7 +524,8 @@ void tst_KavariWindow::shouldExplainAFailure_data()
 
     // What --version says, DATE standing for that many days before today, so that no row ages.
     const auto daysAgo = [](int days) { return QDate::currentDate().addDays(-days).toString("yyyy.MM.dd"); };
-    const QString youTube = "https://www.youtube.com/watch?v=kavari";
+    // yt-dlp says which links it takes up as YouTube's, whatever their address.
+    const QString youTube = videoLink + "&youtube";
     const QString ran = "yt-dlp $VERSION at $YTDLP";
     const QString old = "This yt-dlp is $AGE days old. Sites such as YouTube change often, and an old yt-dlp "
                         "stops working with them.";
@@ -522,17 +533,26 @@ void tst_KavariWindow::shouldExplainAFailure_data()
         "This format needs ffmpeg, and none was found. Install it with: sudo apt install ffmpeg";
     const QString noDeno = "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. "
                            "Install it with: curl -fsSL https://deno.land/install.sh | sh";
+    const QString oldDeno =
+        "This yt-dlp needs deno 2.3.0 or newer for YouTube, and the deno at $HOME/.deno/bin/deno "
+        "is older. Install it with: curl -fsSL https://deno.land/install.sh | sh";
+    const QString offer = "Click \"Update yt-dlp\" to fetch the current yt-dlp, checked before it runs.";
+    const QString offerDeno =
+        "Click \"Update yt-dlp\" to fetch the current yt-dlp and deno, checked before they run.";
     const QStringList ffmpeg = {"ffmpeg"};
     QTest::newRow("old release binary, no ffmpeg for mp3")
         << daysAgo(400) << videoLink << QStringList() << 0
-        << QStringList {ran, old, "Update it with: $YTDLP -U", noFfmpeg};
+        << QStringList {ran, old, "Update it with: $YTDLP -U", noFfmpeg, offer};
     QTest::newRow("old pipx install, a nightly with a fourth part")
         << daysAgo(91) + ".232924" << videoLink << QStringList {"ffmpeg", "pipx"} << 0
-        << QStringList {ran, old, "Update it with: pipx upgrade yt-dlp"};
+        << QStringList {ran, old, "Update it with: pipx upgrade yt-dlp", offer};
     QTest::newRow("YouTube without deno")
-        << daysAgo(10) << youTube << ffmpeg << 0 << QStringList {ran, noDeno};
+        << daysAgo(10) << youTube << ffmpeg << 0 << QStringList {ran, noDeno, offerDeno};
+    QTest::newRow("YouTube with a deno older than yt-dlp accepts")
+        << daysAgo(10) << youTube << QStringList {"ffmpeg", "deno 2.2.9"} << 0
+        << QStringList {ran, oldDeno, offerDeno};
     QTest::newRow("YouTube with deno; m4a needs no ffmpeg")
-        << daysAgo(10) << youTube << QStringList {"deno"} << 1 << QStringList {ran};
+        << daysAgo(10) << youTube << QStringList {"deno 2.3.0"} << 1 << QStringList {ran};
     // The query's own pid, or what it forked, goes to query.pid.
     for (const char *says : {"Traceback (most recent call last):", "FORKS", "FLOODS", "FLOODS STDERR, HANGS"})
         QTest::newRow(says) << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
@@ -547,9 +567,9 @@ void tst_KavariWindow::shouldExplainAFailure()
     QFETCH(QStringList, advice);
 
     Run run;
-    // Only the fake can be found: a YouTube link must never reach a real yt-dlp.
     qputenv("PATH", "/nonexistent");
-    run.fake.install("echo 'ERROR: Unsupported URL' >&2\nexit 1");
+    run.fake.install("case \"$*\" in *youtube) echo \"[youtube] Extracting URL: $*\";; esac\n"
+                     "echo 'ERROR: Unsupported URL' >&2\nexit 1");
     QFile version(run.fake.filePath("version"));
     QVERIFY(version.open(QIODevice::WriteOnly));
     const QMap<QString, QByteArray> scripts = {{"FORKS", "sleep 300 &\necho $! > query.pid"},
@@ -560,11 +580,15 @@ void tst_KavariWindow::shouldExplainAFailure()
     QString program = run.fake.filePath(".local/bin/yt-dlp");
     // Any program of that name does; pipx puts yt-dlp in a folder of its own and links it.
     for (const QString &tool : tools) {
-        const QString file = run.fake.filePath(tool == "deno"       ? ".deno/bin/deno"
-                                                   : tool == "pipx" ? ".local/pipx/venvs/yt-dlp/bin/yt-dlp"
-                                                                    : ".local/bin/" + tool);
+        const QString file = run.fake.filePath(tool.startsWith("deno") ? ".deno/bin/deno"
+                                                   : tool == "pipx"    ? ".local/pipx/venvs/yt-dlp/bin/yt-dlp"
+                                                                       : ".local/bin/" + tool);
         QDir().mkpath(QFileInfo(file).path());
         QFile::copy(program, file);
+        if (tool.startsWith("deno"))
+            writeScript(file,
+                        "#!/bin/sh\necho '" + tool.toUtf8() +
+                            " (stable, release, x86_64-unknown-linux-gnu)'\n");
         if (tool == "pipx")
             QVERIFY(QFile::remove(program) && QFile::link(file, program));
     }
@@ -578,9 +602,11 @@ void tst_KavariWindow::shouldExplainAFailure()
     QTRY_VERIFY(!isProcessAlive(run.fake.recordedPid("query.pid")));
     const int age = QDate::fromString(says.left(10), "yyyy.MM.dd").daysTo(QDate::currentDate());
     advice.replaceInStrings("$VERSION", says).replaceInStrings("$YTDLP", program);
-    advice.replaceInStrings("$AGE", QString::number(age));
+    advice.replaceInStrings("$AGE", QString::number(age)).replaceInStrings("$HOME", run.fake.home());
     const QStringList lines = run.lines();
     QCOMPARE(lines.mid(lines.indexOf(failed) + 1), advice);
+    QCOMPARE(!run.window->findChild<QPushButton *>("updateButton")->isHidden(),
+             advice.last().startsWith("Click"));
     // Asked once, of the yt-dlp that ran.
     const QByteArray starts = run.fake.recorded("starts");
     QVERIFY(starts.endsWith("-- " + link.toUtf8() + "\n--version\n") && starts.count('\n') == 2);
@@ -627,6 +653,189 @@ void tst_KavariWindow::shouldAdviseFromTheVersion()
     const RanYtDlp ran {program, {}, {link}, "m4a", "/tmp"};
     QCOMPARE(failureAdvice(ran, version + "\n", QDate(2025, 12, 1)).join('\n'),
              "yt-dlp " + version + " at " + program + (advice.isEmpty() ? "" : "\n" + advice));
+}
+
+void tst_KavariWindow::shouldUpdateYtDlpAndDeno_data()
+{
+    QTest::addColumn<QString>("ran");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("served");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<QStringList>("installed");
+
+    // ran: "system" stands for Debian's yt-dlp, a script outside HOME's bin folders; "release"
+    // for a release file of the user's; "pipx" for a link into pipx's folders; "pip" for a
+    // script of another install in ~/.local/bin. It fails, or "completes", or hangs until "cancel".
+    const QString youTube = videoLink + "&youtube";
+    const QString again = "Click Download to try again.";
+    const QString ytDlp = ".local/bin/yt-dlp";
+    const QString deno = ".deno/bin/deno";
+    QTest::newRow("good") << "system" << 400 << videoLink << ""
+                          << "Updated" << again << QStringList {ytDlp};
+    QTest::newRow("signed by another key")
+        << "system" << 400 << videoLink << "another key"
+        << "Update failed"
+        << "✗ Checking the signature of SHA2-256SUMS failed: it is signed by another key (" << QStringList();
+    QTest::newRow("no signature") << "system" << 400 << videoLink << "rm SHA2-256SUMS.sig"
+                                  << "Update failed"
+                                  << "✗ Fetching SHA2-256SUMS.sig failed: the server answered 404"
+                                  << QStringList();
+    QTest::newRow("checksum mismatch, twice")
+        << "system" << 400 << videoLink << "damage yt-dlp"
+        << "Update failed"
+        << "✗ Checking the checksum of yt-dlp failed: its SHA-256 is " << QStringList();
+    QTest::newRow("404") << "system" << 400 << videoLink << "rm yt-dlp"
+                         << "Update failed"
+                         << "✗ Fetching yt-dlp failed: the server answered 404 Not Found" << QStringList();
+    QTest::newRow("cut short") << "system" << 400 << videoLink << "cut yt-dlp"
+                               << "Update failed"
+                               << "✗ Fetching yt-dlp failed: the transfer stopped short" << QStringList();
+    QTest::newRow("older version") << "system" << 400 << videoLink << "older"
+                                   << "Update failed"
+                                   << "✗ Checking the new yt-dlp failed: it is 2020.01.01, older than the "
+                                   << QStringList();
+    QTest::newRow("a stalling server, cancelled") << "system" << 400 << videoLink << "stall yt-dlp"
+                                                  << "Cancelled"
+                                                  << "--- Update cancelled by user ---" << QStringList();
+    QTest::newRow("a release file replaced in place") << "release" << 400 << videoLink << ""
+                                                      << "Updated" << again << QStringList {"tools/yt-dlp"};
+    QTest::newRow("a pipx link: pipx upgrades") << "pipx" << 400 << videoLink << ""
+                                                << "Updated" << again << QStringList();
+    QTest::newRow("another install in ~/.local/bin: left alone")
+        << "pip" << 400 << videoLink << ""
+        << "Update failed"
+        << "✗ Updating yt-dlp failed: $HOME/.local/bin/yt-dlp " << QStringList();
+    QTest::newRow("deno good") << "system" << 10 << youTube << ""
+                               << "Updated" << again << QStringList {deno};
+    QTest::newRow("deno and yt-dlp") << "system" << 100 << youTube << ""
+                                     << "Updated" << again << QStringList {ytDlp, deno};
+    QTest::newRow("deno checksum mismatch")
+        << "system" << 10 << youTube << "damage deno-x86_64-unknown-linux-gnu.zip"
+        << "Update failed"
+        << "✗ Checking the checksum of deno-x86_64-unknown-linux-gnu.zip failed: " << QStringList();
+    // No offer: the run did not fail, or the user ended it.
+    QTest::newRow("old, but complete") << "completes" << 400 << videoLink << ""
+                                       << "Complete" << completed << QStringList();
+    QTest::newRow("old, but cancelled") << "cancel" << 400 << videoLink << ""
+                                        << "Failed" << failed << QStringList();
+}
+
+void tst_KavariWindow::shouldUpdateYtDlpAndDeno()
+{
+    QFETCH(QString, ran);
+    QFETCH(int, age);
+    QFETCH(QString, link);
+    QFETCH(QString, served);
+    QFETCH(QString, status);
+    QFETCH(QString, lastLine);
+    QFETCH(QStringList, installed);
+    QVERIFY2(releasing, "gpg made no keys, or the release server did not start");
+
+    Run run;
+    const QDir home(run.fake.home());
+    const QString version = QDate::currentDate().addDays(-age).toString("yyyy.MM.dd");
+    const QMap<QString, QByteArray> bodies = {{"completes", "exit 0"},
+                                              {"cancel", "echo ready\nexec sleep 300"}};
+    run.fake.install(bodies.value(ran,
+                                  "case \"$*\" in *youtube) echo \"[youtube] Extracting URL: $*\";; esac\n"
+                                  "echo 'ERROR: Unsupported URL' >&2\nexit 1"));
+    writeScript(home.filePath("version"), "echo " + version.toUtf8());
+    if (ran == "release")
+        QVERIFY(TestRelease::writeYtDlp(home.filePath("tools/yt-dlp"), version) &&
+                QFile::remove(home.filePath(".local/bin/yt-dlp")));
+    else if (ran == "pipx")
+        QVERIFY(home.mkpath(".local/pipx/venvs/yt-dlp/bin") &&
+                QFile::rename(home.filePath(".local/bin/yt-dlp"),
+                              home.filePath(".local/pipx/venvs/yt-dlp/bin/yt-dlp")) &&
+                QFile::link(home.filePath(".local/pipx/venvs/yt-dlp/bin/yt-dlp"),
+                            home.filePath(".local/bin/yt-dlp")));
+    else if (ran != "pip")
+        QVERIFY(home.mkpath("system") &&
+                QFile::rename(home.filePath(".local/bin/yt-dlp"), home.filePath("system/yt-dlp")));
+    writeScript(home.filePath(".local/bin/pipx"),
+                "#!/bin/sh\necho \"$@\" > \"$HOME/pipx.args\"\necho upgraded yt-dlp\n");
+    qputenv("PATH",
+            QFile::encodeName(home.filePath(ran == "release" ? "tools" : "system")) + ":/usr/bin:/bin");
+
+    // The release, then what the row does to it.
+    const QString folder = QString("release%1").arg(QDateTime::currentMSecsSinceEpoch());
+    QVERIFY(QDir(releases.path()).mkdir(folder));
+    const QDir files(releases.filePath(folder));
+    QVERIFY(release.write(files.path(),
+                          served == "older" ? "2020.01.01" : QDate::currentDate().toString("yyyy.MM.dd"),
+                          "2.5.6", served == "another key"));
+    const QString file = files.filePath(served.section(' ', 1));
+    if (served.startsWith("rm "))
+        QVERIFY(QFile::remove(file));
+    if (served.startsWith("damage ")) {
+        QFile damaged(file);
+        QVERIFY(damaged.open(QIODevice::Append) && damaged.write("\n") == 1);
+    }
+    if (served.startsWith("cut ") || served.startsWith("stall "))
+        writeScript(file + "." + served.section(' ', 0, 0), {});
+    const auto guard = qScopeGuard([] {
+        for (const char *variable :
+             {"KAVARI_YTDLP_RELEASE_URL", "KAVARI_DENO_RELEASE_URL", "KAVARI_YTDLP_KEYRING"})
+            qunsetenv(variable);
+    });
+    qputenv("KAVARI_YTDLP_RELEASE_URL", releaseServer.url(folder).toUtf8());
+    qputenv("KAVARI_DENO_RELEASE_URL", releaseServer.url(folder + "/").toUtf8());
+    qputenv("KAVARI_YTDLP_KEYRING", QFile::encodeName(release.keyring()));
+
+    const auto contents = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // Every file of the folders an update may write, a link as where it points.
+    const auto snapshot = [&home, &contents] {
+        QMap<QString, QByteArray> found;
+        for (const char *folder : {".local/bin", ".deno/bin", "tools"}) {
+            for (QDirIterator it(home.filePath(folder), QDir::Files | QDir::Hidden | QDir::System);
+                 it.hasNext();) {
+                const QFileInfo entry(it.next());
+                found[home.relativeFilePath(entry.filePath())] =
+                    entry.isSymLink() ? entry.symLinkTarget().toUtf8() : contents(entry.filePath());
+            }
+        }
+        return found;
+    };
+    auto *update = run.window->findChild<QPushButton *>("updateButton");
+    run.start(link);
+    if (ran == "cancel") {
+        QTRY_VERIFY(run.log->toPlainText().contains("ready"));
+        QTest::qWait(QApplication::doubleClickInterval());
+        run.button->click();
+    }
+    QMap<QString, QByteArray> expected = snapshot();
+    if (ran == "completes" || ran == "cancel") {
+        QTRY_COMPARE(run.status->text(), status);
+        QTest::qWait(1000);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(!update->isHidden(), 15000);
+        update->click();
+    }
+    if (served.startsWith("stall ")) {
+        QTRY_VERIFY(run.log->toPlainText().contains("Fetching yt-dlp from "));
+        QTest::qWait(300);
+        QCOMPARE(run.button->text(), "Cancel");
+        const QByteArray starts = run.fake.recorded("starts");
+        QTest::keyClick(run.url, Qt::Key_Return);
+        QCOMPARE(run.fake.recorded("starts"), starts);
+        run.button->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(run.status->text() != "Updating yt-dlp...", 30000);
+    QVERIFY2(run.status->text() == status, qPrintable(run.status->text() + ": " + run.lines().join('\n')));
+    lastLine.replace("$HOME", home.path());
+    QVERIFY2(run.lines().last().startsWith(lastLine), qPrintable(run.lines().join('\n')));
+    QVERIFY(update->isHidden());
+    QCOMPARE(run.button->text(), "Download");
+    for (const QString &name : installed)
+        expected[name] = contents(files.filePath(name.endsWith("deno") ? "deno" : "yt-dlp"));
+    QCOMPARE(snapshot(), expected);
+    if (ran == "pipx")
+        QCOMPARE(run.fake.recorded("pipx.args"), "upgrade yt-dlp\n");
 }
 
 void tst_KavariWindow::shouldStopTheWholeRun_data()

@@ -32,9 +32,12 @@ void ProgressShown::start(const QStringList &links)
 void ProgressShown::read(QStringView output)
 {
     progress.read(output);
-    const double fraction = progress.fraction();
-    if (fraction < 0)
-        return;
+    if (progress.fraction() >= 0)
+        show(progress.fraction());
+}
+
+void ProgressShown::show(double fraction)
+{
     const int percent = int(std::floor(fraction * 100 + 1e-9));
     if (percent != shownPercent) {
         shownPercent = percent;

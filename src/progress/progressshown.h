@@ -23,7 +23,11 @@ public:
     // Busy until yt-dlp prints its first percent.
     void start(const QStringList &links);
     void read(QStringView output);
+    // From 0 to 1, for what is not read from yt-dlp's output: the bytes of a file being fetched.
+    void show(double fraction);
     void end();
+    // Of the last run: yt-dlp took a link up as YouTube's.
+    bool sawYouTube() const { return progress.sawYouTube(); }
 
 private:
     void paint();

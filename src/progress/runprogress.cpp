@@ -21,7 +21,7 @@ void RunProgress::read(QStringView chunk)
     // and the last of a chunk is all that is shown.
     // "Downloading item 2 of 3", "Downloading video 2 of 3", "Downloading 1 format(s): 137+251".
     const bool markers = chunk.contains(u"Downloading ") || chunk.contains(u"] Destination: ") ||
-        (links.size() > 1 && chunk.contains(extracting));
+        ((links.size() > 1 || !youTube) && chunk.contains(extracting));
     if (markers) {
         for (const QStringView line : QStringTokenizer(chunk, u'\n'))
             readLine(line);
@@ -44,6 +44,7 @@ void RunProgress::readLine(QStringView line)
     static const QRegularExpression formats(" format\\(s\\): (\\S+)");
     if (const qsizetype at = line.indexOf(extracting); at > 0 && line.startsWith(u'[')) {
         readExtracting(line.sliced(at + extracting.size()).trimmed());
+        youTube = youTube || line.startsWith(u"[youtube");
     } else if (line.startsWith(download) && line.contains(u"] Destination: ")) {
         ++destinations;
     } else if (const auto match = itemOf.match(line); match.hasMatch() && line.startsWith(download)) {

@@ -18,6 +18,8 @@ public:
     void read(QStringView chunk);
     // From 0 to 1; below 0 until the first percent line. Never goes back within a run.
     double fraction() const { return shown; }
+    // yt-dlp took a link up as YouTube's, whatever its address.
+    bool sawYouTube() const { return youTube; }
 
 private:
     void readLine(QStringView line);
@@ -33,4 +35,5 @@ private:
     // "Destination" lines of the current item: the stream being fetched is the last of them.
     int destinations = 0;
     double shown = -1;
+    bool youTube = false;
 };

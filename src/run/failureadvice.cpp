@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "failureadvice.h"
+#include "versions.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,12 +23,31 @@ bool isYouTube(const QString &link)
     return false;
 }
 
+bool needsDenoFor(const RanYtDlp &ran, const QString &version)
+{
+    return versionDate(version) >= needsDeno &&
+        (ran.youTube || std::any_of(ran.links.cbegin(), ran.links.cend(), isYouTube));
+}
+
+enum class Deno { NotNeeded, Missing, Old, Fine };
+
+Deno denoState(const RanYtDlp &ran, const QString &version, const QString &denoText)
+{
+    if (!needsDenoFor(ran, version))
+        return Deno::NotNeeded;
+    if (QStandardPaths::findExecutable("deno", ran.searchPath).isEmpty())
+        return Deno::Missing;
+    const QVersionNumber deno = denoVersion(denoText);
+    return deno.isNull() || deno < oldestDeno() ? Deno::Old : Deno::Fine;
+}
+
+} // namespace
+
 bool isPipxInstall(const QString &program)
 {
     const QFileInfo file(program);
     return file.isSymLink() && file.symLinkTarget().contains("/pipx/venvs/");
 }
-} // namespace
 
 QString shellQuoted(const QString &path)
 {
@@ -37,18 +57,15 @@ QString shellQuoted(const QString &path)
     return '\'' + QString(path).replace('\'', "'\\''") + '\'';
 }
 
-QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const QDate &today)
+QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const QDate &today,
+                          const QString &denoText)
 {
-    // yt-dlp's versions are dates, nightly builds with a fourth part.
-    static const QRegularExpression dated("^(\\d{4})\\.(\\d{2})\\.(\\d{2})(\\.\\d+)?$");
-    const QString version = versionText.trimmed().section('\n', 0, 0).trimmed();
-    const QRegularExpressionMatch match = dated.match(version);
-    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-    if (!match.hasMatch() || !date.isValid())
+    const QString version = datedVersion(versionText);
+    if (version.isEmpty())
         return {"yt-dlp at " + ran.program};
 
     QStringList advice = {"yt-dlp " + version + " at " + ran.program};
-    const qint64 age = date.daysTo(today);
+    const qint64 age = versionDate(version).daysTo(today);
     if (age > 90) {
         advice += QString("This yt-dlp is %1 days old. Sites such as YouTube change often, and an old "
                           "yt-dlp stops working with them.")
@@ -61,14 +78,40 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
         else
             advice += "Update it with: " + shellQuoted(ran.program) + " -U";
     }
-    if (date >= needsDeno && std::any_of(ran.links.cbegin(), ran.links.cend(), isYouTube) &&
-        QStandardPaths::findExecutable("deno", ran.searchPath).isEmpty())
-        advice += "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install "
-                  "it with: curl -fsSL https://deno.land/install.sh | sh";
+    const QString installDeno = "Install it with: curl -fsSL https://deno.land/install.sh | sh";
+    switch (denoState(ran, version, denoText)) {
+    case Deno::Missing:
+        advice +=
+            "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. " + installDeno;
+        break;
+    case Deno::Old:
+        advice += "This yt-dlp needs deno " + oldestDeno().toString() +
+            " or newer for YouTube, and the deno at " + denoToAsk(ran, version) + " is older. " + installDeno;
+        break;
+    default:
+        break;
+    }
     // Only M4A is fetched as it is; MP3 is converted, and video and audio are merged.
     if (ran.format != "m4a" && QStandardPaths::findExecutable("ffmpeg", ran.searchPath).isEmpty())
         advice += "This format needs ffmpeg, and none was found. Install it with: sudo apt install ffmpeg";
     return advice;
+}
+
+UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const QDate &today,
+                        const QString &denoText)
+{
+    const QString version = datedVersion(versionText);
+    if (version.isEmpty())
+        return {};
+    const Deno deno = denoState(ran, version, denoText);
+    return {versionDate(version).daysTo(today) > 90, deno == Deno::Missing || deno == Deno::Old, version};
+}
+
+QString denoToAsk(const RanYtDlp &ran, const QString &versionText)
+{
+    if (!needsDenoFor(ran, datedVersion(versionText)))
+        return {};
+    return QStandardPaths::findExecutable("deno", ran.searchPath);
 }
 
 QString startFailure(const QString &program, const QString &systemSays)

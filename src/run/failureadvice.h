@@ -15,13 +15,35 @@ struct RanYtDlp
     QString format;
     // The output folder, as the user gave it.
     QString folder;
+    // yt-dlp said it took a link up as YouTube's, whatever its address.
+    bool youTube = false;
 };
 
-// Which yt-dlp failed, and what would mend the usual causes: an old yt-dlp, a missing deno or
-// ffmpeg. versionText is what its --version printed; the first line is always which one it was.
-QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const QDate &today);
+// What Kavari can fetch to mend a failure.
+struct UpdateNeeds
+{
+    // The yt-dlp that ran is more than 90 days old.
+    bool ytDlp = false;
+    // YouTube needs deno, and none was found, or only one older than yt-dlp accepts.
+    bool deno = false;
+    // Of the yt-dlp that ran, "2025.11.12".
+    QString version;
+};
+
+// Which yt-dlp failed, and what would mend the usual causes: an old yt-dlp, a missing or old deno,
+// a missing ffmpeg. versionText is what its --version printed, denoText what the deno found
+// printed; the first line is always which yt-dlp it was.
+QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const QDate &today,
+                          const QString &denoText = {});
+UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const QDate &today,
+                        const QString &denoText = {});
+// The deno to ask for its version: the one a YouTube run of this yt-dlp uses. Empty when none is
+// found, or the run needs none.
+QString denoToAsk(const RanYtDlp &ran, const QString &versionText);
 // Why the program could not be started, from what the system said: a script whose interpreter is
 // gone reports its own file as missing.
 QString startFailure(const QString &program, const QString &systemSays);
+// A link into a pipx virtual environment, which pipx updates.
+bool isPipxInstall(const QString &program);
 // The path as a shell takes it, quoted only where it holds more than letters, digits and /._-~+.
 QString shellQuoted(const QString &path);

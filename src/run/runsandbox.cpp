@@ -10,8 +10,6 @@
 #include <cerrno>
 #include <csignal>
 
-namespace {
-// A TMPDIR that names a missing or read-only folder must not stop every run.
 QString temporaryFolder()
 {
     const QString named = QDir::tempPath();
@@ -21,6 +19,7 @@ QString temporaryFolder()
     return "/tmp";
 }
 
+namespace {
 // The owner's process id is in the name, so that a later Kavari can tell the folder abandoned.
 const QString prefix = "kavari-run-";
 } // namespace

@@ -10,6 +10,9 @@
 
 class QFileSystemWatcher;
 
+// TMPDIR, or /tmp where TMPDIR names a missing or read-only folder, which must not stop Kavari's work.
+QString temporaryFolder();
+
 // Keeps a run from leaving anything where yt-dlp would obey it at its next start: the run works in
 // an empty folder of its own, and a configuration file it saves in the output folder is removed
 // the moment it appears, and once more when the run has ended.

@@ -12,12 +12,12 @@ constexpr qsizetype answerLimit = 4096;
 constexpr int timeLimitMs = 10000;
 } // namespace
 
-VersionQuery::VersionQuery(const ChildCommand &ran, QObject *parent)
+VersionQuery::VersionQuery(const ChildCommand &ran, QObject *parent, const QByteArrayList &arguments)
     : QObject(parent)
     , process(new QProcess(this))
 {
     setObjectName("versionQuery");
-    protectChild(process, {ran.program, {"--version"}, ran.environment});
+    protectChild(process, {ran.program, arguments, ran.environment});
     process->setStandardErrorFile(QProcess::nullDevice());
     // A folder nobody but root can write to holds no planted configuration.
     process->setWorkingDirectory(QDir::rootPath());
@@ -28,7 +28,10 @@ VersionQuery::VersionQuery(const ChildCommand &ran, QObject *parent)
             finish();
     });
     QTimer::singleShot(timeLimitMs, this, &VersionQuery::finish);
-    process->start(QFile::decodeName(ran.program), {"--version"});
+    QStringList shown;
+    for (const QByteArray &argument : arguments)
+        shown += QFile::decodeName(argument);
+    process->start(QFile::decodeName(ran.program), shown);
     group = childGroup(process);
 }
 

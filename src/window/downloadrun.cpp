@@ -7,7 +7,7 @@
 #include "runlog.h"
 #include "runsandbox.h"
 #include "statusline.h"
-#include "versionquery.h"
+#include "updateoffer.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +17,11 @@
 
 void KavariWindow::onDownloadClicked()
 {
+    // While an update of yt-dlp runs, the button reads "Cancel" for it.
+    if (updateOffer->isUpdating()) {
+        updateOffer->cancel();
+        return;
+    }
     if (!isDownloading) {
         startDownload();
         return;
@@ -31,7 +36,7 @@ void KavariWindow::onDownloadClicked()
 // Enter while the run is on does nothing.
 void KavariWindow::onReturnPressed()
 {
-    if (!isDownloading)
+    if (!isDownloading && !updateOffer->isUpdating())
         startDownload();
 }
 
@@ -57,10 +62,7 @@ void KavariWindow::startDownload()
         process->waitForFinished(5000);
     log->flush();
     // The last run's explanation is of no use to this one, and must not land in its log.
-    if (versionQuery) {
-        versionQuery->disconnect(this);
-        versionQuery->deleteLater();
-    }
+    updateOffer->withdraw();
 
     log->clear();
     isDownloading = true;
@@ -150,14 +152,9 @@ void KavariWindow::reportEnd(bool complete)
     status->show("Failed", "red", !cancelled);
     if (cancelled)
         return;
-    auto *query = new VersionQuery(command, this);
-    versionQuery = query;
-    // Which yt-dlp failed, and what would mend the usual causes.
-    connect(query, &VersionQuery::answered, this, [this, query](const QString &version) {
-        for (const QString &line : failureAdvice(ran, version, QDate::currentDate()))
-            log->appendNote(line);
-        query->deleteLater();
-    });
+    // Which yt-dlp failed, what would mend the usual causes, and the update that would.
+    ran.youTube = progress->sawYouTube();
+    updateOffer->explain(command, ran);
 }
 
 void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)

@@ -5,7 +5,6 @@
 #include "failureadvice.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
-#include <QPointer>
 #include <QProcess>
 #include <QStringDecoder>
 
@@ -21,7 +20,7 @@ class QTextEdit;
 class RunLog;
 class RunSandbox;
 class StatusLine;
-class VersionQuery;
+class UpdateOffer;
 
 class KavariWindow : public QMainWindow
 {
@@ -86,5 +85,5 @@ private:
     StatusLine *status = nullptr;
     RunSandbox *sandbox = nullptr;
     DesktopNotifier *notifier = nullptr;
-    QPointer<VersionQuery> versionQuery;
+    UpdateOffer *updateOffer = nullptr;
 };

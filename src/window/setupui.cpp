@@ -5,6 +5,7 @@
 #include "runlog.h"
 #include "spokenstatus.h"
 #include "statusline.h"
+#include "updateoffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -124,8 +125,13 @@ void KavariWindow::setupUi()
     progressBar->setSizePolicy(keepRoom);
     progressBar->hide();
     progress = new ProgressShown(progressBar, this);
+    // Offered after a failure that the current yt-dlp or deno would mend.
+    auto *updateButton = new QPushButton("Update yt-dlp", this);
+    updateButton->setObjectName("updateButton");
+    updateButton->setAccessibleName("Update yt-dlp");
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
+    statusRow->addWidget(updateButton);
     statusRow->addWidget(progressBar, 1);
     mainLayout->addLayout(statusRow);
 
@@ -146,6 +152,7 @@ void KavariWindow::setupUi()
     logFont.setStyleStrategy(QFont::PreferNoShaping);
     outputLog->setFont(logFont);
     log = new RunLog(outputLog, this);
+    updateOffer = new UpdateOffer(updateButton, downloadButton, log, status, progress, this);
     logLayout->addWidget(outputLog);
     mainLayout->addWidget(logGroup, 1);
 

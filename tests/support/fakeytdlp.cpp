@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 FakeYtDlp::FakeYtDlp()
 {
@@ -16,10 +17,18 @@ FakeYtDlp::~FakeYtDlp()
     qputenv("PATH", ownPath);
 }
 
+void writeScript(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile script(path);
+    script.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    script.write(text);
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 void FakeYtDlp::install(const QByteArray &body) const
 {
-    QFile script(filePath(".local/bin/yt-dlp"));
-    script.open(QIODevice::WriteOnly | QIODevice::Truncate);
     // The body's own commands are found whatever PATH the test gave Kavari.
     const QByteArray header = "#!/bin/sh\ncd '" + QFile::encodeName(home()) +
         "' || exit 99\n"
@@ -29,9 +38,7 @@ void FakeYtDlp::install(const QByteArray &body) const
         "echo \"$OLDPWD\" $(ls -A \"$OLDPWD\" | wc -l) > cwd\n"
         "echo $$ > child.pid.tmp && mv child.pid.tmp child.pid\n"
         "printf '%s\\0' \"$@\" > arguments\n";
-    script.write(body.startsWith("#!") ? body : header + body + "\n");
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    writeScript(filePath(".local/bin/yt-dlp"), body.startsWith("#!") ? body : header + body + "\n");
 }
 
 QByteArray FakeYtDlp::recorded(const QString &name) const

@@ -39,5 +39,7 @@ private:
     const QByteArray ownPath = qgetenv("PATH");
 };
 
+// An executable file with that text, in a folder made if missing.
+void writeScript(const QString &path, const QByteArray &text);
 // True while the process exists and is no zombie (an orphan's zombie may wait long for a reaper).
 bool isProcessAlive(qint64 pid);
