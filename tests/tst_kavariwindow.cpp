@@ -540,8 +540,7 @@ void tst_KavariWindow::shouldExplainAFailure_data()
         "This yt-dlp needs deno 2.3.0 or newer for YouTube, and the deno at $HOME/.deno/bin/deno "
         "is older. Install it with: curl -fsSL https://deno.land/install.sh | sh";
     const QString offer = "Click \"Update yt-dlp\" to fetch the current yt-dlp, checked before it runs.";
-    const QString offerDeno =
-        "Click \"Update yt-dlp\" to fetch the current yt-dlp and deno, checked before they run.";
+    const QString offerDeno = "Click \"Update yt-dlp\" to fetch the current deno, checked before it runs.";
     const QStringList ffmpeg = {"ffmpeg"};
     QTest::newRow("old release binary, no ffmpeg for mp3")
         << daysAgo(400) << videoLink << QStringList() << 0
@@ -702,8 +701,9 @@ void tst_KavariWindow::shouldUpdateYtDlpAndDeno_data()
     QTest::newRow("a stalling server, cancelled") << "system" << 400 << videoLink << "stall yt-dlp"
                                                   << "Cancelled"
                                                   << "--- Update cancelled by user ---" << QStringList();
-    QTest::newRow("a stalling server, the window closed") << "system" << 400 << videoLink << "stall yt-dlp" << ""
-                                                         << "" << QStringList();
+    QTest::newRow("a stalling server, the window closed") << "system" << 400 << videoLink << "stall yt-dlp"
+                                                          << ""
+                                                          << "" << QStringList();
     QTest::newRow("a release file replaced in place") << "release" << 400 << videoLink << ""
                                                       << "Updated" << again << QStringList {"tools/yt-dlp"};
     QTest::newRow("a pipx link: pipx upgrades") << "pipx" << 400 << videoLink << ""

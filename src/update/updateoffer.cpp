@@ -39,9 +39,10 @@ void UpdateOffer::offer(const UpdateNeeds &found)
     needs = found;
     if (!needs.ytDlp && !needs.deno)
         return;
-    log->appendNote(
-        needs.deno ? "Click \"Update yt-dlp\" to fetch the current yt-dlp and deno, checked before they run."
-                   : "Click \"Update yt-dlp\" to fetch the current yt-dlp, checked before it runs.");
+    const QString what = needs.ytDlp && needs.deno ? "yt-dlp and deno, checked before they run"
+        : needs.ytDlp                              ? "yt-dlp, checked before it runs"
+                                                   : "deno, checked before it runs";
+    log->appendNote("Click \"Update yt-dlp\" to fetch the current " + what + ".");
     button->show();
 }
 
@@ -67,8 +68,11 @@ void UpdateOffer::start()
     connect(updater, &Updater::step, log, &RunLog::appendNote);
     connect(updater, &Updater::output, log, &RunLog::appendOutput);
     connect(updater, &Updater::progress, this, [this](qint64 received, qint64 total) {
+        // Busy from the start of each file until its size is known.
         if (total > 0)
             progress->show(double(received) / double(total));
+        else if (received == 0)
+            progress->start({});
     });
     connect(updater, &Updater::finished, this, &UpdateOffer::end);
     updater->start();

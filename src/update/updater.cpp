@@ -53,7 +53,6 @@ void Updater::fetch(const QUrl &folder, const QString &name, qint64 limit, QIODe
     emit step("Fetching " + name + " from " + url.toDisplayString());
     emit progress(0, -1);
     auto *transfer = new Fetch(network, url, limit, into, this);
-    current = transfer;
     connect(transfer, &Fetch::progress, this, &Updater::progress);
     connect(transfer, &Fetch::finished, this, [this, transfer, name, then](const QString &failure) {
         transfer->deleteLater();
@@ -70,7 +69,6 @@ void Updater::ask(const QString &program, const QByteArrayList &arguments,
                   const std::function<void(QString)> &then)
 {
     auto *query = new VersionQuery({QFile::encodeName(program), {}, ran.environment}, this, arguments);
-    current = query;
     connect(query, &VersionQuery::answered, this, [this, query, then](const QString &text) {
         query->deleteLater();
         if (!done)

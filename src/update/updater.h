@@ -6,7 +6,6 @@
 #include "zipentry.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -52,7 +51,6 @@ private:
     void fetchYtDlp();
     QString judgeYtDlp(const QString &versionText);
     void updateDeno();
-    void fetchDeno();
     void extractDeno();
     void copyDeno();
     QString judgeDeno(const QString &versionText);
@@ -71,7 +69,6 @@ private:
     ChildCommand ran;
     UpdateNeeds needs;
     QNetworkAccessManager *network;
-    QPointer<QObject> current; // the transfer or query under way
     QProcess *pipx = nullptr;
     qint64 pipxGroup = 0;
     QTemporaryDir work;
