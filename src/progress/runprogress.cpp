@@ -20,8 +20,9 @@ void RunProgress::read(QStringView chunk)
     // Items, formats and streams are a few lines of a run; the percent lines are nearly all of it,
     // and the last of a chunk is all that is shown.
     // "Downloading item 2 of 3", "Downloading video 2 of 3", "Downloading 1 format(s): 137+251".
+    // Which extractor takes a link up is said before its first percent.
     const bool markers = chunk.contains(u"Downloading ") || chunk.contains(u"] Destination: ") ||
-        ((links.size() > 1 || !youTube) && chunk.contains(extracting));
+        ((links.size() > 1 || (!youTube && shown < 0)) && chunk.contains(extracting));
     if (markers) {
         for (const QStringView line : QStringTokenizer(chunk, u'\n'))
             readLine(line);
