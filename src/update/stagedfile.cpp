@@ -3,8 +3,10 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -44,6 +46,17 @@ StagedFile::~StagedFile()
         QFile::remove(staged);
     if (!madeFolder.isEmpty())
         QDir().rmdir(madeFolder);
+}
+
+void StagedFile::removeAbandoned(const QString &folder)
+{
+    static const QRegularExpression staged("^\\..+-kavari-(\\d+)-[A-Za-z0-9]{6}$");
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList({".*-kavari-*"}, QDir::Files | QDir::Hidden | QDir::System)) {
+        const QRegularExpressionMatch match = staged.match(name);
+        if (match.hasMatch() && ::kill(match.captured(1).toInt(), 0) != 0 && errno == ESRCH)
+            QFile::remove(dir.filePath(name));
+    }
 }
 
 bool StagedFile::open(QString *why)

@@ -23,6 +23,9 @@ public:
     // On the disk and executable, so that it can be run before it is installed.
     bool finish(QString *why);
     bool install(QString *why);
+    // Removes what Kavaris that are gone staged in the folder: killed, or the machine went down,
+    // before they could install or remove it.
+    static void removeAbandoned(const QString &folder);
 
 private:
     QString target;

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkProxyFactory>
 #include <QProcess>
@@ -37,6 +38,9 @@ Updater::~Updater()
 
 void Updater::start()
 {
+    for (const QString &folder : {QDir::homePath() + "/.local/bin", QDir::homePath() + "/.deno/bin",
+                                  QFileInfo(QFile::decodeName(ran.program)).canonicalPath()})
+        StagedFile::removeAbandoned(folder);
     if (needs.ytDlp)
         updateYtDlp();
     else
@@ -97,9 +101,9 @@ void Updater::upgradeWithPipx()
     protectChild(pipx, {program, {"upgrade", "yt-dlp"}, ran.environment});
     pipx->setWorkingDirectory(QDir::homePath());
     connect(pipx, &QProcess::readyReadStandardOutput, this,
-            [this] { emit output(QString::fromLocal8Bit(pipx->readAllStandardOutput()), 0); });
+            [this] { emit output(outputDecoder.decode(pipx->readAllStandardOutput()), 0); });
     connect(pipx, &QProcess::readyReadStandardError, this,
-            [this] { emit output(QString::fromLocal8Bit(pipx->readAllStandardError()), 1); });
+            [this] { emit output(errorDecoder.decode(pipx->readAllStandardError()), 1); });
     connect(pipx, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         killGroup(pipxGroup);
         pipxGroup = 0;

@@ -6,6 +6,7 @@
 #include "zipentry.h"
 
 #include <QObject>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
@@ -71,6 +72,8 @@ private:
     QNetworkAccessManager *network;
     QProcess *pipx = nullptr;
     qint64 pipxGroup = 0;
+    QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
+    QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole
     QTemporaryDir work;
     QByteArray sums;
     QByteArray signature;
