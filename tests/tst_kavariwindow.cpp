@@ -814,8 +814,10 @@ void tst_KavariWindow::shouldUpdateYtDlpAndDeno()
         const QMap<QString, QByteArray> expected = snapshot();
         QProcess kavari;
         kavari.start(QCoreApplication::applicationFilePath(), {"--kavari-update", link});
+        // Named with its owner's pid, so that the next update can tell it abandoned.
+        const QString staged = QString(".yt-dlp-kavari-%1-*").arg(kavari.processId());
         QTRY_VERIFY_WITH_TIMEOUT(
-            !QDir(home.filePath(".local/bin")).entryList({".yt-dlp-*"}, QDir::Files | QDir::Hidden).isEmpty(),
+            !QDir(home.filePath(".local/bin")).entryList({staged}, QDir::Files | QDir::Hidden).isEmpty(),
             15000);
         ::kill(kavari.processId(), SIGTERM);
         QVERIFY(kavari.waitForFinished(10000) && kavari.exitStatus() == QProcess::NormalExit);

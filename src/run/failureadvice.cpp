@@ -31,14 +31,15 @@ bool needsDenoFor(const RanYtDlp &ran, const QString &version)
 
 enum class Deno { NotNeeded, Missing, Old, Fine };
 
-Deno denoState(const RanYtDlp &ran, const QString &version, const QString &denoText)
+// deno is the one found, as denoToAsk finds it.
+Deno denoState(const RanYtDlp &ran, const QString &version, const QString &deno, const QString &denoText)
 {
     if (!needsDenoFor(ran, version))
         return Deno::NotNeeded;
-    if (QStandardPaths::findExecutable("deno", ran.searchPath).isEmpty())
+    if (deno.isEmpty())
         return Deno::Missing;
-    const QVersionNumber deno = denoVersion(denoText);
-    return deno.isNull() || deno < oldestDeno() ? Deno::Old : Deno::Fine;
+    const QVersionNumber found = denoVersion(denoText);
+    return found.isNull() || found < oldestDeno() ? Deno::Old : Deno::Fine;
 }
 
 } // namespace
@@ -79,14 +80,15 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
             advice += "Update it with: " + shellQuoted(ran.program) + " -U";
     }
     const QString installDeno = "Install it with: curl -fsSL https://deno.land/install.sh | sh";
-    switch (denoState(ran, version, denoText)) {
+    const QString deno = denoToAsk(ran, version);
+    switch (denoState(ran, version, deno, denoText)) {
     case Deno::Missing:
         advice +=
             "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. " + installDeno;
         break;
     case Deno::Old:
         advice += "This yt-dlp needs deno " + oldestDeno().toString() +
-            " or newer for YouTube, and the deno at " + denoToAsk(ran, version) + " is older. " + installDeno;
+            " or newer for YouTube, and the deno at " + deno + " is older. " + installDeno;
         break;
     default:
         break;
@@ -103,7 +105,7 @@ UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const Q
     const QString version = datedVersion(versionText);
     if (version.isEmpty())
         return {};
-    const Deno deno = denoState(ran, version, denoText);
+    const Deno deno = denoState(ran, version, denoToAsk(ran, version), denoText);
     return {versionDate(version).daysTo(today) > 90, deno == Deno::Missing || deno == Deno::Old, version};
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "releasefiles.h"
+#include "failureadvice.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -89,7 +90,7 @@ YtDlpPlace ytDlpPlace(const QString &ran, const QString &home)
         return {own, {}};
     const QString what = ownFile.isSymLink() ? own + " is a link to " + ownFile.symLinkTarget()
                                              : own + " is not yt-dlp's release file but another install";
-    const QString how = ownFile.symLinkTarget().contains("/pipx/venvs/")
+    const QString how = isPipxInstall(own)
         ? "pipx upgrade yt-dlp"
         : "the tool that installed it, such as: python3 -m pip install --user -U \"yt-dlp[default]\"";
     return {{}, what + ", and Kavari leaves it as it is. Update it with " + how};

@@ -32,8 +32,10 @@ void syncFolder(const QString &folder)
 
 StagedFile::StagedFile(const QString &target)
     : target(target)
+    // The owner's process id in the name tells a later Kavari whether the file was abandoned.
     , file(std::make_unique<QTemporaryFile>(QFileInfo(target).absolutePath() + "/." +
-                                            QFileInfo(target).fileName() + "-XXXXXX"))
+                                            QFileInfo(target).fileName() + "-kavari-" +
+                                            QString::number(::getpid()) + "-XXXXXX"))
 {
     // Removed here, not by QTemporaryFile, which would keep it open until then.
     file->setAutoRemove(false);

@@ -25,11 +25,12 @@ void UpdateOffer::explain(const ChildCommand &command, const RanYtDlp &ran)
 {
     explainer = new FailureExplainer(command, ran, this);
     connect(explainer, &FailureExplainer::explained, this,
-            [this, command](const QStringList &lines, const UpdateNeeds &found) {
+            [this, command, searchPath = ran.searchPath](const QStringList &lines, const UpdateNeeds &found) {
                 explainer->deleteLater();
                 for (const QString &line : lines)
                     log->appendNote(line);
                 failedCommand = command;
+                failedSearchPath = searchPath;
                 offer(found);
             });
 }
@@ -64,7 +65,7 @@ void UpdateOffer::start()
     downloadButton->setText("Cancel");
     status->show("Updating yt-dlp...", "blue");
     progress->start({});
-    updater = new Updater(failedCommand, needs, this);
+    updater = new Updater(failedCommand, failedSearchPath, needs, this);
     connect(updater, &Updater::step, log, &RunLog::appendNote);
     connect(updater, &Updater::output, log, &RunLog::appendOutput);
     connect(updater, &Updater::progress, this, [this](qint64 received, qint64 total) {

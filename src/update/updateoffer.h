@@ -44,7 +44,8 @@ private:
     ProgressShown *progress;
     QPointer<FailureExplainer> explainer;
     QPointer<Updater> updater;
-    // The yt-dlp that failed, with its environment.
+    // The yt-dlp that failed, with its environment and search path.
     ChildCommand failedCommand;
+    QStringList failedSearchPath;
     UpdateNeeds needs;
 };

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "updater.h"
-#include "childenvironment.h"
 #include "fetch.h"
 #include "runsandbox.h"
 #include "stagedfile.h"
@@ -12,10 +11,13 @@
 #include <QNetworkAccessManager>
 #include <QNetworkProxyFactory>
 #include <QProcess>
+#include <QStandardPaths>
 
-Updater::Updater(const ChildCommand &ran, const UpdateNeeds &needs, QObject *parent)
+Updater::Updater(const ChildCommand &ran, const QStringList &searchPath, const UpdateNeeds &needs,
+                 QObject *parent)
     : QObject(parent)
     , ran(ran)
+    , searchPath(searchPath)
     , needs(needs)
     , network(new QNetworkAccessManager(this))
     , work(temporaryFolder() + "/kavari-update-XXXXXX")
@@ -80,25 +82,17 @@ void Updater::ask(const QString &program, const QByteArrayList &arguments,
     });
 }
 
-// The run's, where the user's own tools are found first.
-QByteArrayList Updater::searchPath() const
-{
-    for (const QByteArray &variable : ran.environment)
-        if (variable.startsWith("PATH="))
-            return variable.mid(5).split(':');
-    return {};
-}
-
 void Updater::upgradeWithPipx()
 {
-    const QByteArray program = findProgram("pipx", searchPath());
+    // The user's own tools are found first, as for the run.
+    const QString program = QStandardPaths::findExecutable("pipx", searchPath);
     if (program.isEmpty()) {
         fail("Upgrading yt-dlp with pipx", "no pipx was found; install it with: sudo apt install pipx");
         return;
     }
     emit step("yt-dlp is pipx's; running: pipx upgrade yt-dlp");
     pipx = new QProcess(this);
-    protectChild(pipx, {program, {"upgrade", "yt-dlp"}, ran.environment});
+    protectChild(pipx, {QFile::encodeName(program), {"upgrade", "yt-dlp"}, ran.environment});
     pipx->setWorkingDirectory(QDir::homePath());
     connect(pipx, &QProcess::readyReadStandardOutput, this,
             [this] { emit output(outputDecoder.decode(pipx->readAllStandardOutput()), 0); });
@@ -118,7 +112,7 @@ void Updater::upgradeWithPipx()
         if (error == QProcess::FailedToStart)
             fail("Upgrading yt-dlp with pipx", pipx->errorString());
     });
-    pipx->start(QFile::decodeName(program), {"upgrade", "yt-dlp"});
+    pipx->start(program, {"upgrade", "yt-dlp"});
     pipxGroup = childGroup(pipx);
 }
 

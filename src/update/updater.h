@@ -28,8 +28,9 @@ class Updater : public QObject
     Q_OBJECT
 
 public:
-    // ran: the yt-dlp that failed, with the environment of its run.
-    Updater(const ChildCommand &ran, const UpdateNeeds &needs, QObject *parent);
+    // ran: the yt-dlp that failed, with the environment of its run, where searchPath is its PATH.
+    Updater(const ChildCommand &ran, const QStringList &searchPath, const UpdateNeeds &needs,
+            QObject *parent);
     ~Updater() override;
 
     void start();
@@ -58,7 +59,6 @@ private:
     void checkAndInstall(const QString &name, QString (Updater::*judge)(const QString &),
                          void (Updater::*next)());
     void succeed();
-    QByteArrayList searchPath() const;
     void fail(const QString &what, const QString &why);
     // Fetches the file of that name from the folder, into the device or kept; then continues.
     void fetch(const QUrl &folder, const QString &name, qint64 limit, QIODevice *into,
@@ -68,6 +68,7 @@ private:
              const std::function<void(QString)> &then);
 
     ChildCommand ran;
+    QStringList searchPath;
     UpdateNeeds needs;
     QNetworkAccessManager *network;
     QProcess *pipx = nullptr;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // yt-dlp from its release: the checksums and their signature first, then the file, then what the
 // file says of itself, and only then the install.
-#include "childenvironment.h"
 #include "fetch.h"
 #include "releasefiles.h"
 #include "runsandbox.h"
@@ -12,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 constexpr qint64 smallLimit = 1 << 20;
@@ -61,7 +61,7 @@ void Updater::fetchSums()
 void Updater::checkSignature()
 {
     const QString what = "Checking the signature of SHA2-256SUMS";
-    const QString gpgv = QFile::decodeName(findProgram("gpgv", searchPath()));
+    const QString gpgv = QStandardPaths::findExecutable("gpgv", searchPath);
     const QString keyring = ytDlpKeyring();
     const QString sumsFile = work.filePath("SHA2-256SUMS");
     const QString signatureFile = work.filePath("SHA2-256SUMS.sig");
