@@ -23,18 +23,32 @@ bool isYouTube(const QString &link)
     return false;
 }
 
-bool needsDenoFor(const RanYtDlp &ran, const QString &version)
+// A yt-dlp this old is replaced by the current one when the user clicks "Update yt-dlp".
+constexpr int oldAfterDays = 90;
+
+bool isOld(const QString &version, const QDate &today)
 {
-    return versionDate(version) >= needsDeno &&
-        (ran.youTube || std::any_of(ran.links.cbegin(), ran.links.cend(), isYouTube));
+    return versionDate(version).daysTo(today) > oldAfterDays;
+}
+
+bool isYouTubeRun(const RanYtDlp &ran)
+{
+    return ran.youTube || std::any_of(ran.links.cbegin(), ran.links.cend(), isYouTube);
 }
 
 enum class Deno { NotNeeded, Missing, Old, Fine };
 
-// deno is the one found, as denoToAsk finds it.
-Deno denoState(const RanYtDlp &ran, const QString &version, const QString &deno, const QString &denoText)
+// Which yt-dlp the next YouTube run has: this one, or the current one that an update brings.
+bool needsDenoFor(const RanYtDlp &ran, const QString &version, const QDate &today)
 {
-    if (!needsDenoFor(ran, version))
+    return isYouTubeRun(ran) && (versionDate(version) >= needsDeno || isOld(version, today));
+}
+
+// deno is the one found, as denoToAsk finds it.
+Deno denoState(const RanYtDlp &ran, const QString &version, const QDate &today, const QString &deno,
+               const QString &denoText)
+{
+    if (!needsDenoFor(ran, version, today))
         return Deno::NotNeeded;
     if (deno.isEmpty())
         return Deno::Missing;
@@ -67,7 +81,7 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
 
     QStringList advice = {"yt-dlp " + version + " at " + ran.program};
     const qint64 age = versionDate(version).daysTo(today);
-    if (age > 90) {
+    if (isOld(version, today)) {
         advice += QString("This yt-dlp is %1 days old. Sites such as YouTube change often, and an old "
                           "yt-dlp stops working with them.")
                       .arg(age);
@@ -80,14 +94,16 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
             advice += "Update it with: " + shellQuoted(ran.program) + " -U";
     }
     const QString installDeno = "Install it with: curl -fsSL https://deno.land/install.sh | sh";
-    const QString deno = denoToAsk(ran, version);
-    switch (denoState(ran, version, deno, denoText)) {
+    const QString deno = denoToAsk(ran, version, today);
+    // An old yt-dlp itself may need no deno, but the current one that mends it does.
+    const QString which = versionDate(version) >= needsDeno ? "This yt-dlp" : "The current yt-dlp";
+    switch (denoState(ran, version, today, deno, denoText)) {
     case Deno::Missing:
         advice +=
-            "This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. " + installDeno;
+            which + " needs the JavaScript runtime deno for YouTube, and none was found. " + installDeno;
         break;
     case Deno::Old:
-        advice += "This yt-dlp needs deno " + oldestDeno().toString() +
+        advice += which + " needs deno " + oldestDeno().toString() +
             " or newer for YouTube, and the deno at " + deno + " is older. " + installDeno;
         break;
     default:
@@ -105,13 +121,13 @@ UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const Q
     const QString version = datedVersion(versionText);
     if (version.isEmpty())
         return {};
-    const Deno deno = denoState(ran, version, denoToAsk(ran, version), denoText);
-    return {versionDate(version).daysTo(today) > 90, deno == Deno::Missing || deno == Deno::Old, version};
+    const Deno deno = denoState(ran, version, today, denoToAsk(ran, version, today), denoText);
+    return {isOld(version, today), deno == Deno::Missing || deno == Deno::Old, version};
 }
 
-QString denoToAsk(const RanYtDlp &ran, const QString &versionText)
+QString denoToAsk(const RanYtDlp &ran, const QString &versionText, const QDate &today)
 {
-    if (!needsDenoFor(ran, datedVersion(versionText)))
+    if (!needsDenoFor(ran, datedVersion(versionText), today))
         return {};
     return QStandardPaths::findExecutable("deno", ran.searchPath);
 }

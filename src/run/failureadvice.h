@@ -24,7 +24,8 @@ struct UpdateNeeds
 {
     // The yt-dlp that ran is more than 90 days old.
     bool ytDlp = false;
-    // YouTube needs deno, and none was found, or only one older than yt-dlp accepts.
+    // YouTube needs deno with this yt-dlp, or with the current one that replaces it, and none was
+    // found, or only one older than yt-dlp accepts.
     bool deno = false;
     // Of the yt-dlp that ran, "2025.11.12".
     QString version;
@@ -37,9 +38,9 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
                           const QString &denoText = {});
 UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const QDate &today,
                         const QString &denoText = {});
-// The deno to ask for its version: the one a YouTube run of this yt-dlp uses. Empty when none is
-// found, or the run needs none.
-QString denoToAsk(const RanYtDlp &ran, const QString &versionText);
+// The deno to ask for its version: the one a YouTube run of this yt-dlp, or of the current one an
+// update would bring, uses. Empty when none is found, or the run needs none.
+QString denoToAsk(const RanYtDlp &ran, const QString &versionText, const QDate &today);
 // Why the program could not be started, from what the system said: a script whose interpreter is
 // gone reports its own file as missing.
 QString startFailure(const QString &program, const QString &systemSays);

@@ -19,12 +19,12 @@ FailureExplainer::FailureExplainer(const ChildCommand &command, const RanYtDlp &
 
 void FailureExplainer::askDeno(const QString &versionText)
 {
-    const auto explain = [this, versionText](const QString &denoText) {
-        const QDate today = QDate::currentDate();
+    const QDate today = QDate::currentDate();
+    const auto explain = [this, versionText, today](const QString &denoText) {
         emit explained(failureAdvice(ran, versionText, today, denoText),
                        updateNeeds(ran, versionText, today, denoText));
     };
-    const QString deno = denoToAsk(ran, versionText);
+    const QString deno = denoToAsk(ran, versionText, today);
     if (deno.isEmpty()) {
         explain({});
         return;

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// deno from its release: its archive, checked against its checksum, then the program in it, which
-// must say it is new enough before it is installed where deno's own installer puts it.
+#include "denorelease.h"
 #include "fetch.h"
 #include "releasefiles.h"
 #include "stagedfile.h"
-#include "updater.h"
 #include "versions.h"
 
-#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSysInfo>
 #include <QTimer>
 
@@ -17,100 +15,115 @@ constexpr qint64 smallLimit = 1 << 20;
 constexpr qint64 archiveLimit = qint64(256) << 20;
 constexpr qint64 programLimit = qint64(512) << 20;
 
-QUrl denoRelease()
+QUrl release()
 {
     return releaseFolder("KAVARI_DENO_RELEASE_URL",
                          "https://github.com/denoland/deno/releases/latest/download");
 }
 } // namespace
 
-void Updater::updateDeno()
+DenoRelease::DenoRelease(QNetworkAccessManager *network, const ChildCommand &ran, QObject *parent)
+    : ReleaseJob(network, ran, parent)
+    , archiveName(denoArchiveName())
 {
-    const QString archive = denoArchiveName();
-    if (archive.isEmpty()) {
-        const QString why =
-            "deno makes no release for this machine (" + QSysInfo::currentCpuArchitecture() + ")";
-        // yt-dlp alone may still mend the failure.
-        if (!needs.ytDlp) {
-            fail("Updating deno", why);
-            return;
-        }
-        emit step(why + "; deno is left out");
-        succeed();
+}
+
+QString DenoRelease::unavailable()
+{
+    if (!denoArchiveName().isEmpty())
+        return {};
+    return tr("deno makes no release for this machine (%1)").arg(QSysInfo::currentCpuArchitecture());
+}
+
+void DenoRelease::start()
+{
+    if (!unavailable().isEmpty()) {
+        fail(tr("Updating deno"), unavailable());
         return;
     }
-    fetch(denoRelease(), archive + ".sha256sum", smallLimit, nullptr, [this, archive](Fetch *sumFetch) {
-        const QByteArray sum = sumFor(sumFetch->data(), archive.toUtf8());
+    if (!home().startsWith('/')) {
+        fail(tr("Updating deno"),
+             tr("HOME is \"%1\", not a full path, so there is no ~/.deno/bin where a download would "
+                "look for it")
+                 .arg(QFile::decodeName(home())));
+        return;
+    }
+    fetch(release(), archiveName + ".sha256sum", smallLimit, nullptr, [this](Fetch *sumFetch) {
+        const QByteArray sum = sumFor(sumFetch->data(), archiveName.toUtf8());
         if (sum.isEmpty()) {
-            fail("Reading " + archive + ".sha256sum", "it gives no checksum of " + archive);
+            fail(tr("Reading %1").arg(archiveName + ".sha256sum"),
+                 tr("it gives no checksum of %1").arg(archiveName));
             return;
         }
-        if (!denoArchive.open()) {
-            fail("Fetching " + archive, "no temporary file: " + denoArchive.errorString());
+        archive = workFile(archiveName);
+        if (!archive)
             return;
-        }
-        fetch(denoRelease(), archive, archiveLimit, &denoArchive, [this, archive, sum](Fetch *file) {
+        fetch(release(), archiveName, archiveLimit, archive, [this, sum](Fetch *file) {
             if (file->sha256() != sum) {
-                fail("Checking the checksum of " + archive,
-                     "its SHA-256 is " + file->sha256() + ", but " + archive + ".sha256sum says " + sum);
+                fail(tr("Checking the checksum of %1").arg(archiveName),
+                     tr("its SHA-256 is %1, but %2 says %3")
+                         .arg(QString::fromLatin1(file->sha256()), archiveName + ".sha256sum",
+                              QString::fromLatin1(sum)));
                 return;
             }
             // deno's Linux releases are not signed: this guards against a broken download only.
-            emit step("Checksum of " + archive + ": its SHA-256 matches " + archive + ".sha256sum");
-            extractDeno();
+            emit step(
+                tr("Checksum of %1: its SHA-256 matches %2").arg(archiveName, archiveName + ".sha256sum"));
+            extract();
         });
     });
 }
 
-void Updater::extractDeno()
+void DenoRelease::extract()
 {
-    target = QDir::homePath() + "/.deno/bin/deno";
-    staged = std::make_unique<StagedFile>(target);
     QString why;
-    if (!denoArchive.flush() || !denoEntry.open(denoArchive.fileName(), "deno", &why)) {
-        fail("Extracting deno", why.isEmpty() ? denoArchive.errorString() : why);
+    if (!archive->finish(&why, false)) {
+        fail(tr("Fetching %1").arg(archiveName), why);
         return;
     }
-    if (!staged->open(&why)) {
-        fail("Installing deno", why);
+    if (!entry.open(archive->path(), "deno", &why)) {
+        fail(tr("Extracting deno"), why);
         return;
     }
-    emit step("Extracting deno to " + QDir::toNativeSeparators(staged->path()));
-    denoSize = 0;
-    copyDeno();
+    program = stage(home() + "/.deno/bin/deno", "deno");
+    if (!program)
+        return;
+    emit step(tr("Extracting deno to %1").arg(QFile::decodeName(program->path())));
+    copySome();
 }
 
 // A few milliseconds at a time, so that the window paints and takes a Cancel in between.
-void Updater::copyDeno()
+void DenoRelease::copySome()
 {
     QElapsedTimer slice;
     slice.start();
     while (slice.elapsed() < 10) {
         QString why;
-        const qint64 copied = denoEntry.copySome(staged->device(), &why);
-        denoSize += qMax<qint64>(copied, 0);
-        if (copied < 0 || denoSize > programLimit) {
-            fail("Extracting deno", copied < 0 ? why : "it is more than the 512 MiB it may be");
+        const qint64 copied = entry.copySome(program, &why);
+        size += qMax<qint64>(copied, 0);
+        if (copied < 0 || size > programLimit) {
+            fail(tr("Extracting deno"), copied < 0 ? why : tr("it is more than the 512 MiB it may be"));
             return;
         }
         if (copied == 0) {
-            checkAndInstall("deno", &Updater::judgeDeno, &Updater::succeed);
+            checkAndInstall(
+                "deno", [this](const QString &text) { return judge(text); }, [this] { succeed(); });
             return;
         }
     }
     QTimer::singleShot(0, this, [this] {
-        if (!done)
-            copyDeno();
+        if (!isDone())
+            copySome();
     });
 }
 
-QString Updater::judgeDeno(const QString &versionText)
+QString DenoRelease::judge(const QString &versionText)
 {
     const QVersionNumber version = denoVersion(versionText);
     if (version.isNull())
-        return "it printed no version";
+        return tr("it printed no version");
     if (version < oldestDeno())
-        return "it is " + version.toString() + ", older than " + oldestDeno().toString();
-    emit step("New deno: " + version.toString());
+        return tr("it is %1, older than %2").arg(version.toString(), oldestDeno().toString());
+    emit step(tr("New deno: %1").arg(version.toString()));
     return {};
 }

@@ -1,12 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "releasefiles.h"
 #include "failureadvice.h"
+#include "stagedfile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QSet>
 #include <QSysInfo>
+
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// What these free functions say, in the user's language.
+struct ReleaseFiles
+{
+    Q_DECLARE_TR_FUNCTIONS(ReleaseFiles)
+};
+
+QByteArray head(const QByteArray &path, int size)
+{
+    QByteArray bytes(size, '\0');
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    const ssize_t got = ::read(fd, bytes.data(), size_t(size));
+    ::close(fd);
+    bytes.resize(got > 0 ? got : 0);
+    return bytes;
+}
+} // namespace
 
 QUrl releaseFolder(const char *variable, const QString &fallback)
 {
@@ -14,8 +41,10 @@ QUrl releaseFolder(const char *variable, const QString &fallback)
     return QUrl(mirror.isEmpty() ? fallback : mirror);
 }
 
-QString ytDlpKeyring()
+QString ytDlpKeyring(bool *named)
 {
+    if (named)
+        *named = qEnvironmentVariableIsSet("KAVARI_YTDLP_KEYRING");
     if (qEnvironmentVariableIsSet("KAVARI_YTDLP_KEYRING"))
         return qEnvironmentVariable("KAVARI_YTDLP_KEYRING");
     // Installed beside the program's share folder; in a build folder, where the build made it.
@@ -25,7 +54,25 @@ QString ytDlpKeyring()
          {programFolder + "/../share/kavari" + name, programFolder + "/../data" + name})
         if (QFileInfo::exists(candidate))
             return QFileInfo(candidate).canonicalFilePath();
-    return programFolder + "/../share/kavari" + name;
+    return QFileInfo(programFolder + "/../share/kavari" + name).absoluteFilePath();
+}
+
+QString keyringProblem(const QString &keyring, bool named)
+{
+    // gpgv would look for a bare or relative name in its own home folder.
+    if (!keyring.startsWith('/'))
+        return ReleaseFiles::tr("the keyring %1 that KAVARI_YTDLP_KEYRING names is not a full path")
+            .arg(keyring);
+    const QFileInfo file(keyring);
+    if (!file.exists())
+        return named
+            ? ReleaseFiles::tr("the keyring %1 that KAVARI_YTDLP_KEYRING names is missing").arg(keyring)
+            : ReleaseFiles::tr("the keyring %1 is missing; reinstall Kavari").arg(keyring);
+    if (!file.isFile())
+        return ReleaseFiles::tr("the keyring %1 is not a file").arg(keyring);
+    if (!QFile(keyring).open(QIODevice::ReadOnly))
+        return ReleaseFiles::tr("the keyring %1 cannot be read").arg(keyring);
+    return {};
 }
 
 QByteArray sumFor(const QByteArray &sums, const QByteArray &name)
@@ -42,58 +89,81 @@ QByteArray sumFor(const QByteArray &sums, const QByteArray &name)
     return {};
 }
 
+// gpgv says GOODSIG and VALIDSIG also for a signature by a revoked or an expired key, with a
+// status line of its own that tells so: a good signature is one that nothing speaks against.
 QString signatureFailure(const QByteArray &status, QString *fingerprint)
 {
-    QString verdict = "gpgv gave no verdict";
+    QSet<QByteArray> said;
+    QByteArray otherKey;
+    QString valid;
     for (const QByteArray &line : status.split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() < 3 || fields[0] != "[GNUPG:]")
             continue;
-        const QByteArray &keyword = fields[1];
-        if (keyword == "NO_PUBKEY")
-            return "it is signed by another key (" + QString::fromLatin1(fields[2]) +
-                "), not by yt-dlp's release key";
-        if (keyword == "BADSIG")
-            return "the signature does not match the file: it was changed after it was signed";
-        if (keyword == "ERRSIG")
-            verdict = "the signature could not be checked";
-        if (keyword == "VALIDSIG") {
-            // The primary key's fingerprint is the last field; the signing key's the first.
-            QString hex = QString::fromLatin1(fields.size() > 11 ? fields[11] : fields[2]);
-            for (int at = hex.size() - 4; at > 0; at -= 4)
-                hex.insert(at, ' ');
-            *fingerprint = hex;
-            return {};
-        }
+        said += fields[1];
+        if (fields[1] == "NO_PUBKEY")
+            otherKey = fields[2];
+        // The primary key's fingerprint is the last field; the signing key's the first.
+        if (fields[1] == "VALIDSIG")
+            valid = QString::fromLatin1(fields.size() > 11 ? fields[11] : fields[2]);
     }
-    return verdict;
+    if (said.contains("NO_PUBKEY"))
+        return ReleaseFiles::tr("it is signed by another key (%1), not by yt-dlp's release key")
+            .arg(QString::fromLatin1(otherKey));
+    if (said.contains("BADSIG"))
+        return ReleaseFiles::tr("the signature does not match the file: it was changed after it was signed");
+    if (said.contains("REVKEYSIG"))
+        return ReleaseFiles::tr("it is signed by a revoked key, which proves nothing any more");
+    if (said.contains("EXPKEYSIG"))
+        return ReleaseFiles::tr("it is signed by an expired key");
+    if (said.contains("EXPSIG"))
+        return ReleaseFiles::tr("the signature has expired");
+    if (said.contains("ERRSIG"))
+        return ReleaseFiles::tr("the signature could not be checked");
+    if (!said.contains("GOODSIG") || valid.isEmpty())
+        return ReleaseFiles::tr("gpgv gave no verdict");
+    for (qsizetype at = valid.size() - 4; at > 0; at -= 4)
+        valid.insert(at, ' ');
+    *fingerprint = valid;
+    return {};
 }
 
-bool isReleaseFile(const QString &path)
+bool isReleaseFile(const QByteArray &path)
 {
-    QFile file(path);
     const QByteArray shebang = "#!/usr/bin/env python3\n";
-    return file.open(QIODevice::ReadOnly) && file.read(shebang.size() + 4) == shebang + "PK\x03\x04";
+    return head(path, int(shebang.size()) + 4) == shebang + "PK\x03\x04";
 }
 
-YtDlpPlace ytDlpPlace(const QString &ran, const QString &home)
+YtDlpPlace ytDlpPlace(const QByteArray &ran, const QByteArray &home)
 {
-    const QFileInfo ranFile(ran);
-    const QString ranTarget = ranFile.canonicalFilePath();
     // The release file that ran is replaced where it stands, if its owner is the user.
-    if (isReleaseFile(ranTarget) && QFileInfo(ranTarget).isWritable() &&
-        QFileInfo(QFileInfo(ranTarget).absolutePath()).isWritable())
-        return {ranTarget, {}};
-    const QString own = home + "/.local/bin/yt-dlp";
-    const QFileInfo ownFile(own);
-    if (!ownFile.isSymLink() && (!ownFile.exists() || isReleaseFile(own)))
+    char resolved[PATH_MAX];
+    if (::realpath(ran.constData(), resolved)) {
+        const QByteArray real(resolved);
+        if (isReleaseFile(real) && ::access(real.constData(), W_OK) == 0 &&
+            ::access(folderOf(real).constData(), W_OK) == 0)
+            return {real, {}};
+    }
+    if (!home.startsWith('/'))
+        return {{},
+                ReleaseFiles::tr(
+                    "HOME is \"%1\", not a full path, so there is no ~/.local/bin where a download would "
+                    "look for it. Log in again, or set HOME to your home folder, and try once more")
+                    .arg(QFile::decodeName(home))};
+    const QByteArray own = home + "/.local/bin/yt-dlp";
+    struct stat status;
+    const bool exists = ::lstat(own.constData(), &status) == 0;
+    if (!exists || (S_ISREG(status.st_mode) && isReleaseFile(own)))
         return {own, {}};
-    const QString what = ownFile.isSymLink() ? own + " is a link to " + ownFile.symLinkTarget()
-                                             : own + " is not yt-dlp's release file but another install";
-    const QString how = isPipxInstall(own)
+    const QString shown = QFile::decodeName(own);
+    const QString what = S_ISLNK(status.st_mode)
+        ? ReleaseFiles::tr("%1 is a link to %2").arg(shown, QFileInfo(shown).symLinkTarget())
+        : ReleaseFiles::tr("%1 is not yt-dlp's release file but another install").arg(shown);
+    const QString how = isPipxInstall(shown)
         ? "pipx upgrade yt-dlp"
-        : "the tool that installed it, such as: python3 -m pip install --user -U \"yt-dlp[default]\"";
-    return {{}, what + ", and Kavari leaves it as it is. Update it with " + how};
+        : ReleaseFiles::tr("the tool that installed it, such as: %1")
+              .arg("python3 -m pip install --user -U \"yt-dlp[default]\"");
+    return {{}, ReleaseFiles::tr("%1, and Kavari leaves it as it is. Update it with %2").arg(what, how)};
 }
 
 QString denoArchiveName()

@@ -1,28 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stagedfile.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QRegularExpression>
 
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-// What the system says, in words.
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
-}
-
 // The rename itself is on the disk only once its folder is.
-void syncFolder(const QString &folder)
+void syncFolder(const QByteArray &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
@@ -30,66 +25,115 @@ void syncFolder(const QString &folder)
 }
 } // namespace
 
-StagedFile::StagedFile(const QString &target)
-    : target(target)
-    // The owner's process id in the name tells a later Kavari whether the file was abandoned.
-    , file(std::make_unique<QTemporaryFile>(QFileInfo(target).absolutePath() + "/." +
-                                            QFileInfo(target).fileName() + "-kavari-" +
-                                            QString::number(::getpid()) + "-XXXXXX"))
+QString writeFailure(int error)
 {
-    // Removed here, not by QTemporaryFile, which would keep it open until then.
-    file->setAutoRemove(false);
+    if (error == ENOSPC)
+        return StagedFile::tr("the disk is full");
+    if (error == EDQUOT)
+        return StagedFile::tr("your disk quota is used up");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash > 0 ? path.left(slash) : slash == 0 ? QByteArray("/") : QByteArray(".");
+}
+
+StagedFile::StagedFile(const QByteArray &target, QObject *parent)
+    : QIODevice(parent)
+    , target(target)
+{
 }
 
 StagedFile::~StagedFile()
 {
-    file.reset();
+    if (descriptor >= 0)
+        ::close(descriptor);
     if (!installed && !staged.isEmpty())
-        QFile::remove(staged);
-    if (!madeFolder.isEmpty())
-        QDir().rmdir(madeFolder);
+        ::unlink(staged.constData());
+    for (auto folder = madeFolders.crbegin(); folder != madeFolders.crend(); ++folder)
+        ::rmdir(folder->constData());
 }
 
-void StagedFile::removeAbandoned(const QString &folder)
+void StagedFile::removeAbandoned(const QByteArray &folder)
 {
-    static const QRegularExpression staged("^\\..+-kavari-(\\d+)-[A-Za-z0-9]{6}$");
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList({".*-kavari-*"}, QDir::Files | QDir::Hidden | QDir::System)) {
-        const QRegularExpressionMatch match = staged.match(name);
+    static const QRegularExpression owned("^\\..+-kavari-(\\d+)-[A-Za-z0-9]{6}$");
+    DIR *dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir)) {
+        const QRegularExpressionMatch match = owned.match(QString::fromLatin1(entry->d_name));
         if (match.hasMatch() && ::kill(match.captured(1).toInt(), 0) != 0 && errno == ESRCH)
-            QFile::remove(dir.filePath(name));
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
     }
+    ::closedir(dir);
 }
 
-bool StagedFile::open(QString *why)
+bool StagedFile::create(QString *why)
 {
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QFileInfo::exists(folder)) {
-        if (!QDir().mkpath(folder)) {
-            *why = "the folder " + folder + " could not be made";
+    // Every folder from the innermost one that exists on.
+    QByteArrayList missing;
+    for (QByteArray folder = folderOf(target); ::access(folder.constData(), F_OK) != 0 && folder != "/";
+         folder = folderOf(folder))
+        missing.prepend(folder);
+    for (const QByteArray &folder : missing) {
+        if (::mkdir(folder.constData(), 0755) != 0) {
+            *why =
+                tr("the folder %1 could not be made: %2").arg(QFile::decodeName(folder), writeFailure(errno));
             return false;
         }
-        madeFolder = folder;
+        madeFolders += folder;
     }
-    if (!file->open()) {
-        *why = "nothing can be written in " + folder + ": " + file->errorString();
+    // The owner's process id in the name tells a later Kavari whether the file was abandoned.
+    const qsizetype slash = target.lastIndexOf('/');
+    QByteArray name = target.left(slash + 1) + '.' + target.mid(slash + 1) + "-kavari-" +
+        QByteArray::number(::getpid()) + "-XXXXXX";
+    descriptor = ::mkostemp(name.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        *why = tr("nothing can be written in %1: %2")
+                   .arg(QFile::decodeName(folderOf(target)), writeFailure(errno));
         return false;
     }
-    staged = file->fileName();
-    return true;
+    staged = name;
+    return QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
-bool StagedFile::finish(QString *why)
+qint64 StagedFile::readData(char *, qint64)
 {
-    if (!file->flush() || ::fsync(file->handle()) != 0) {
-        *why = "it could not be written to " + QFileInfo(target).absolutePath() + ": " + systemError();
+    return -1;
+}
+
+qint64 StagedFile::writeData(const char *data, qint64 size)
+{
+    qint64 written = 0;
+    while (written < size) {
+        const ssize_t now = ::write(descriptor, data + written, size_t(size - written));
+        if (now < 0 && errno == EINTR)
+            continue;
+        if (now <= 0) {
+            setErrorString(writeFailure(now < 0 ? errno : ENOSPC));
+            return -1;
+        }
+        written += now;
+    }
+    return written;
+}
+
+bool StagedFile::finish(QString *why, bool runnable)
+{
+    const bool synced = ::fsync(descriptor) == 0;
+    const int error = errno;
+    ::close(descriptor);
+    descriptor = -1;
+    QIODevice::close();
+    if (!synced) {
+        *why = tr("it could not be written to %1: %2")
+                   .arg(QFile::decodeName(folderOf(target)), writeFailure(error));
         return false;
     }
-    file.reset();
-    const auto runnable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
-        QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
-    if (!QFile::setPermissions(staged, runnable)) {
-        *why = "it could not be made executable";
+    if (runnable && ::chmod(staged.constData(), 0755) != 0) {
+        *why = tr("it could not be made executable: %1").arg(writeFailure(errno));
         return false;
     }
     return true;
@@ -97,12 +141,13 @@ bool StagedFile::finish(QString *why)
 
 bool StagedFile::install(QString *why)
 {
-    if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0) {
-        *why = "it could not be put in place of " + target + ": " + systemError();
+    if (::rename(staged.constData(), target.constData()) != 0) {
+        *why =
+            tr("it could not be put in place of %1: %2").arg(QFile::decodeName(target), writeFailure(errno));
         return false;
     }
     installed = true;
-    madeFolder.clear();
-    syncFolder(QFileInfo(target).absolutePath());
+    madeFolders.clear();
+    syncFolder(folderOf(target));
     return true;
 }

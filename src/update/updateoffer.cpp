@@ -25,12 +25,11 @@ void UpdateOffer::explain(const ChildCommand &command, const RanYtDlp &ran)
 {
     explainer = new FailureExplainer(command, ran, this);
     connect(explainer, &FailureExplainer::explained, this,
-            [this, command, searchPath = ran.searchPath](const QStringList &lines, const UpdateNeeds &found) {
+            [this, command](const QStringList &lines, const UpdateNeeds &found) {
                 explainer->deleteLater();
                 for (const QString &line : lines)
                     log->appendNote(line);
                 failedCommand = command;
-                failedSearchPath = searchPath;
                 offer(found);
             });
 }
@@ -40,10 +39,11 @@ void UpdateOffer::offer(const UpdateNeeds &found)
     needs = found;
     if (!needs.ytDlp && !needs.deno)
         return;
-    const QString what = needs.ytDlp && needs.deno ? "yt-dlp and deno, checked before they run"
-        : needs.ytDlp                              ? "yt-dlp, checked before it runs"
-                                                   : "deno, checked before it runs";
-    log->appendNote("Click \"Update yt-dlp\" to fetch the current " + what + ".");
+    log->appendNote(
+        needs.ytDlp && needs.deno
+            ? tr("Click \"Update yt-dlp\" to fetch the current yt-dlp and deno, checked before they run.")
+            : needs.ytDlp ? tr("Click \"Update yt-dlp\" to fetch the current yt-dlp, checked before it runs.")
+                          : tr("Click \"Update yt-dlp\" to fetch the current deno, checked before it runs."));
     button->show();
 }
 
@@ -58,14 +58,15 @@ void UpdateOffer::withdraw()
 
 void UpdateOffer::start()
 {
-    if (updater)
+    if (updating)
         return;
+    updating = true;
     button->hide();
     log->clear();
-    downloadButton->setText("Cancel");
-    status->show("Updating yt-dlp...", "blue");
+    downloadButton->setText(tr("Cancel"));
+    status->show(tr("Updating yt-dlp..."), "blue");
     progress->start({});
-    updater = new Updater(failedCommand, failedSearchPath, needs, this);
+    updater = new Updater(failedCommand, needs, this);
     connect(updater, &Updater::step, log, &RunLog::appendNote);
     connect(updater, &Updater::output, log, &RunLog::appendOutput);
     connect(updater, &Updater::progress, this, [this](qint64 received, qint64 total) {
@@ -79,30 +80,30 @@ void UpdateOffer::start()
     updater->start();
 }
 
+// Told once the update's last line, pipx's output included, is in the log, as a run's end is.
 void UpdateOffer::end(const QString &failure)
 {
     updater->deleteLater();
     updater = nullptr;
-    progress->end();
-    downloadButton->setText("Download");
-    if (failure.isEmpty()) {
-        log->appendNote("\nClick Download to try again.");
-        status->show("Updated", "green");
-    } else {
-        log->appendNote("\n✗ " + failure);
-        status->show("Update failed", "red");
-    }
+    log->appendNote(failure.isEmpty() ? tr("\nClick Download to try again.") : tr("\n✗ %1").arg(failure));
+    log->whenShown(this, [this, updated = failure.isEmpty()] {
+        updating = false;
+        progress->end();
+        downloadButton->setText(tr("Download"));
+        updated ? status->show(tr("Updated"), "green") : status->show(tr("Update failed"), "red");
+    });
 }
 
 void UpdateOffer::cancel()
 {
-    if (!updater)
+    if (!updater) // Its end is being told.
         return;
+    updating = false;
     // At once, not at the next turn of the event loop: a transfer that ends meanwhile must not
     // install anything. Its destructor stops whatever runs and removes what it had written.
     delete updater.data();
     progress->end();
-    downloadButton->setText("Download");
-    log->appendNote("\n--- Update cancelled by user ---");
-    status->show("Cancelled", "orange");
+    downloadButton->setText(tr("Download"));
+    log->appendNote(tr("\n--- Update cancelled by user ---"));
+    status->show(tr("Cancelled"), "orange");
 }

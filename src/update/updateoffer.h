@@ -29,7 +29,8 @@ public:
     void explain(const ChildCommand &command, const RanYtDlp &ran);
     // A download starts: the last run's explanation and offer are of no use to it.
     void withdraw();
-    bool isUpdating() const { return !updater.isNull(); }
+    // Until its end is told, after its last line.
+    bool isUpdating() const { return updating; }
     void cancel();
 
 private:
@@ -44,8 +45,8 @@ private:
     ProgressShown *progress;
     QPointer<FailureExplainer> explainer;
     QPointer<Updater> updater;
-    // The yt-dlp that failed, with its environment and search path.
+    // The yt-dlp that failed, with its environment.
     ChildCommand failedCommand;
-    QStringList failedSearchPath;
     UpdateNeeds needs;
+    bool updating = false;
 };

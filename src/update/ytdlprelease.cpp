@@ -1,130 +1,178 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// yt-dlp from its release: the checksums and their signature first, then the file, then what the
-// file says of itself, and only then the install.
+#include "ytdlprelease.h"
+#include "childenvironment.h"
+#include "failureadvice.h"
 #include "fetch.h"
 #include "releasefiles.h"
-#include "runsandbox.h"
 #include "stagedfile.h"
-#include "updater.h"
 #include "versions.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QProcess>
 
 namespace {
 constexpr qint64 smallLimit = 1 << 20;
-constexpr qint64 ytDlpLimit = 64 << 20;
+constexpr qint64 fileLimit = 64 << 20;
 
-QUrl ytDlpRelease()
+QUrl release()
 {
     return releaseFolder("KAVARI_YTDLP_RELEASE_URL",
                          "https://github.com/yt-dlp/yt-dlp/releases/latest/download");
 }
-
-bool save(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
 } // namespace
 
-void Updater::updateYtDlp()
+YtDlpRelease::YtDlpRelease(QNetworkAccessManager *network, const ChildCommand &ran, const QString &version,
+                           QObject *parent)
+    : ReleaseJob(network, ran, parent)
+    , ranVersion(version)
 {
-    const QString program = QFile::decodeName(ran.program);
-    if (isPipxInstall(program)) {
+}
+
+YtDlpRelease::~YtDlpRelease()
+{
+    if (pipx) {
+        pipx->disconnect(this);
+        killGroup(pipxGroup);
+        pipx->kill();
+        pipx->waitForFinished(1000);
+    }
+}
+
+void YtDlpRelease::start()
+{
+    if (isPipxInstall(QFile::decodeName(ranProgram()))) {
         upgradeWithPipx();
         return;
     }
-    const YtDlpPlace place = ytDlpPlace(program, QDir::homePath());
+    const YtDlpPlace place = ytDlpPlace(ranProgram(), home());
     if (!place.problem.isEmpty()) {
-        fail("Updating yt-dlp", place.problem);
+        fail(tr("Updating yt-dlp"), place.problem);
         return;
     }
     target = place.target;
     fetchSums();
 }
 
-void Updater::fetchSums()
+void YtDlpRelease::upgradeWithPipx()
 {
-    ++ytDlpTries;
-    fetch(ytDlpRelease(), "SHA2-256SUMS", smallLimit, nullptr, [this](Fetch *sumsFetch) {
+    // The user's own tools are found first, as for the run.
+    const QByteArray program = findProgram("pipx", searchPath());
+    if (program.isEmpty()) {
+        fail(tr("Upgrading yt-dlp with pipx"),
+             tr("no pipx was found; install it with: %1").arg("sudo apt install pipx"));
+        return;
+    }
+    emit step(tr("yt-dlp is pipx's; running: %1").arg("pipx upgrade yt-dlp"));
+    pipx = new QProcess(this);
+    protectChild(pipx, {program, {"upgrade", "yt-dlp"}, environment()});
+    pipx->setWorkingDirectory(QDir::rootPath());
+    connect(pipx, &QProcess::readyReadStandardOutput, this,
+            [this] { emit output(outputDecoder.decode(pipx->readAllStandardOutput()), 0); });
+    connect(pipx, &QProcess::readyReadStandardError, this,
+            [this] { emit output(errorDecoder.decode(pipx->readAllStandardError()), 1); });
+    connect(pipx, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        killGroup(pipxGroup);
+        pipxGroup = 0;
+        if (status != QProcess::NormalExit || exitCode != 0)
+            fail(tr("Upgrading yt-dlp with pipx"), tr("pipx ended with exit code %1").arg(exitCode));
+        else
+            succeed();
+    });
+    connect(pipx, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            fail(tr("Upgrading yt-dlp with pipx"), pipx->errorString());
+    });
+    pipx->start(QFile::decodeName(program), {"upgrade", "yt-dlp"});
+    pipxGroup = childGroup(pipx);
+}
+
+void YtDlpRelease::fetchSums()
+{
+    ++tries;
+    fetch(release(), "SHA2-256SUMS", smallLimit, nullptr, [this](Fetch *sumsFetch) {
         sums = sumsFetch->data();
-        fetch(ytDlpRelease(), "SHA2-256SUMS.sig", smallLimit, nullptr, [this](Fetch *signatureFetch) {
+        fetch(release(), "SHA2-256SUMS.sig", smallLimit, nullptr, [this](Fetch *signatureFetch) {
             signature = signatureFetch->data();
             checkSignature();
         });
     });
 }
 
-void Updater::checkSignature()
+void YtDlpRelease::checkSignature()
 {
-    const QString what = "Checking the signature of SHA2-256SUMS";
-    const QString gpgv = QStandardPaths::findExecutable("gpgv", searchPath);
-    const QString keyring = ytDlpKeyring();
-    const QString sumsFile = work.filePath("SHA2-256SUMS");
-    const QString signatureFile = work.filePath("SHA2-256SUMS.sig");
-    if (gpgv.isEmpty())
-        fail(what, "gpgv was not found; install it with: sudo apt install gpgv");
-    else if (!QFileInfo(keyring).isFile())
-        fail(what, "the keyring " + keyring + " is missing; reinstall Kavari");
-    else if (!work.isValid() || !save(sumsFile, sums) || !save(signatureFile, signature))
-        fail(what, "nothing can be written in " + temporaryFolder());
-    if (done)
+    const QString what = tr("Checking the signature of SHA2-256SUMS");
+    const QByteArray gpgv = findProgram("gpgv", searchPath());
+    bool named = false;
+    const QString keyring = ytDlpKeyring(&named);
+    if (gpgv.isEmpty()) {
+        fail(what, tr("gpgv was not found; install it with: %1").arg("sudo apt install gpgv"));
         return;
+    }
+    if (const QString problem = keyringProblem(keyring, named); !problem.isEmpty()) {
+        fail(what, problem);
+        return;
+    }
+    QString why;
+    StagedFile *sumsFile = workFile("SHA2-256SUMS");
+    if (!sumsFile || sumsFile->write(sums) != sums.size() || !sumsFile->finish(&why, false))
+        return fail(what, why.isEmpty() && sumsFile ? sumsFile->errorString() : why);
+    StagedFile *signatureFile = workFile("SHA2-256SUMS.sig");
+    if (!signatureFile || signatureFile->write(signature) != signature.size() ||
+        !signatureFile->finish(&why, false))
+        return fail(what, why.isEmpty() && signatureFile ? signatureFile->errorString() : why);
+    const QByteArray workFolder = folderOf(sumsFile->path());
     ask(gpgv,
-        {"--homedir", QFile::encodeName(work.path()), "--status-fd", "1", "--keyring",
-         QFile::encodeName(keyring), QFile::encodeName(signatureFile), QFile::encodeName(sumsFile)},
+        {"--homedir", workFolder, "--status-fd", "1", "--keyring", QFile::encodeName(keyring),
+         signatureFile->path(), sumsFile->path()},
         [this, what, keyring](const QString &status) {
+            QString fingerprint;
             const QString failure = signatureFailure(status.toUtf8(), &fingerprint);
             if (!failure.isEmpty()) {
                 fail(what, failure);
                 return;
             }
-            emit step("Signature of SHA2-256SUMS: good, by the key " + fingerprint + " of " + keyring);
-            fetchYtDlp();
+            emit step(tr("Signature of SHA2-256SUMS: good, by the key %1 of %2").arg(fingerprint, keyring));
+            fetchFile();
         });
 }
 
-void Updater::fetchYtDlp()
+void YtDlpRelease::fetchFile()
 {
     const QByteArray sum = sumFor(sums, "yt-dlp");
-    QString why;
     if (sum.isEmpty()) {
-        fail("Reading SHA2-256SUMS", "it gives no checksum of yt-dlp");
+        fail(tr("Reading SHA2-256SUMS"), tr("it gives no checksum of yt-dlp"));
         return;
     }
-    staged = std::make_unique<StagedFile>(target);
-    if (!staged->open(&why)) {
-        fail("Installing yt-dlp", why);
+    StagedFile *file = stage(target, "yt-dlp");
+    if (!file)
         return;
-    }
-    fetch(ytDlpRelease(), "yt-dlp", ytDlpLimit, staged->device(), [this, sum](Fetch *file) {
-        if (file->sha256() == sum) {
-            emit step("Checksum of yt-dlp: its SHA-256 matches SHA2-256SUMS");
-            checkAndInstall("yt-dlp", &Updater::judgeYtDlp,
-                            needs.deno ? &Updater::updateDeno : &Updater::succeed);
-        } else if (ytDlpTries < 2) {
+    fetch(release(), "yt-dlp", fileLimit, file, [this, sum](Fetch *fetched) {
+        if (fetched->sha256() == sum) {
+            emit step(tr("Checksum of yt-dlp: its SHA-256 matches SHA2-256SUMS"));
+            checkAndInstall(
+                "yt-dlp", [this](const QString &text) { return judge(text); }, [this] { succeed(); });
+        } else if (tries < 2) {
             // A new release between the fetches: its sums and file match again on a second try.
-            staged.reset();
-            emit step("The checksum of yt-dlp does not match SHA2-256SUMS; fetching the release once more");
+            emit step(
+                tr("The checksum of yt-dlp does not match SHA2-256SUMS; fetching the release once more"));
             fetchSums();
         } else {
-            fail("Checking the checksum of yt-dlp",
-                 "its SHA-256 is " + file->sha256() + ", but SHA2-256SUMS says " + sum);
+            fail(tr("Checking the checksum of yt-dlp"),
+                 tr("its SHA-256 is %1, but SHA2-256SUMS says %2")
+                     .arg(QString::fromLatin1(fetched->sha256()), QString::fromLatin1(sum)));
         }
     });
 }
 
 // What the new yt-dlp says of itself; empty when it may replace the one that ran.
-QString Updater::judgeYtDlp(const QString &versionText)
+QString YtDlpRelease::judge(const QString &versionText)
 {
     const QString version = datedVersion(versionText);
     if (version.isEmpty())
-        return "it printed no version; it needs Python 3.10 or newer as python3";
-    if (QVersionNumber::fromString(version) < QVersionNumber::fromString(needs.version))
-        return "it is " + version + ", older than the " + needs.version + " that ran";
-    emit step("New yt-dlp: " + version + " (was " + needs.version + ")");
+        return tr("it printed no version; it needs Python 3.10 or newer as python3");
+    if (QVersionNumber::fromString(version) <= QVersionNumber::fromString(ranVersion))
+        return tr("the release offers nothing newer than %1").arg(ranVersion);
+    emit step(tr("New yt-dlp: %1 (was %2)").arg(version, ranVersion));
     return {};
 }

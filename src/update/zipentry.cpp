@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "zipentry.h"
 
-#include <QFile>
 #include <QIODevice>
 
 #include <archive.h>
@@ -13,14 +12,17 @@ ZipEntry::~ZipEntry()
         archive_read_free(reader);
 }
 
-bool ZipEntry::open(const QString &archivePath, const QByteArray &name, QString *why)
+bool ZipEntry::open(const QByteArray &archivePath, const QByteArray &name, QString *why)
 {
+    if (reader)
+        archive_read_free(reader);
     reader = archive_read_new();
     // The central directory, not the entries one after another: what a zip says of itself.
     archive_read_support_format_zip_seekable(reader);
-    if (archive_read_open_filename(reader, QFile::encodeName(archivePath).constData(), 64 * 1024) !=
-        ARCHIVE_OK) {
-        *why = "it is not a zip archive: " + QString::fromLocal8Bit(archive_error_string(reader));
+    // A file that is no zip at all, or one cut or changed, is damaged as far as the user goes:
+    // either way it is not the release that was published.
+    if (archive_read_open_filename(reader, archivePath.constData(), 64 * 1024) != ARCHIVE_OK) {
+        *why = tr("the archive is damaged (%1)").arg(QString::fromLocal8Bit(archive_error_string(reader)));
         return false;
     }
     archive_entry *entry = nullptr;
@@ -30,8 +32,8 @@ bool ZipEntry::open(const QString &archivePath, const QByteArray &name, QString 
             return true;
     }
     *why = status == ARCHIVE_EOF
-        ? "the archive holds no file " + QString::fromUtf8(name)
-        : "the archive is damaged: " + QString::fromLocal8Bit(archive_error_string(reader));
+        ? tr("the archive holds no file %1").arg(QString::fromUtf8(name))
+        : tr("the archive is damaged (%1)").arg(QString::fromLocal8Bit(archive_error_string(reader)));
     return false;
 }
 
@@ -40,11 +42,11 @@ qint64 ZipEntry::copySome(QIODevice *to, QString *why)
     char buffer[256 * 1024];
     const la_ssize_t size = archive_read_data(reader, buffer, sizeof buffer);
     if (size < 0) {
-        *why = "the archive is damaged: " + QString::fromLocal8Bit(archive_error_string(reader));
+        *why = tr("the archive is damaged (%1)").arg(QString::fromLocal8Bit(archive_error_string(reader)));
         return -1;
     }
     if (size > 0 && to->write(buffer, size) != size) {
-        *why = "it could not be written: " + to->errorString();
+        *why = tr("it could not be written: %1").arg(to->errorString());
         return -1;
     }
     return size;

@@ -2,8 +2,12 @@
 #include "fakeytdlp.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 FakeYtDlp::FakeYtDlp()
 {
@@ -62,4 +66,41 @@ bool isProcessAlive(qint64 pid)
     const QByteArray state =
         stat.open(QIODevice::ReadOnly) ? stat.readAll().split(')').last().trimmed() : "X";
     return pid > 0 && !state.startsWith('Z') && !state.startsWith('X');
+}
+
+QByteArray contents(const QByteArray &path)
+{
+    QByteArray bytes;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    char buffer[65536];
+    for (ssize_t got; fd >= 0 && (got = ::read(fd, buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, got);
+    if (fd >= 0)
+        ::close(fd);
+    return bytes;
+}
+
+QMap<QString, QByteArray> filesUnder(const QString &home, const QStringList &folders)
+{
+    QMap<QString, QByteArray> found;
+    for (const QString &folder : folders) {
+        for (QDirIterator it(home + '/' + folder, QDir::Files | QDir::Hidden | QDir::System); it.hasNext();) {
+            const QFileInfo entry(it.next());
+            found[QDir(home).relativeFilePath(entry.filePath())] = entry.isSymLink()
+                ? entry.symLinkTarget().toUtf8()
+                : contents(QFile::encodeName(entry.filePath()));
+        }
+    }
+    return found;
+}
+
+qint64 memoryKiB(const char *field, bool reset)
+{
+    QFile clear("/proc/self/clear_refs");
+    if (reset && clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+    QFile status("/proc/self/status");
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const qsizetype at = text.indexOf(field) + qstrlen(field);
+    return text.mid(at, text.indexOf('\n', at) - at).trimmed().split(' ').first().toLongLong();
 }

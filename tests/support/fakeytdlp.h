@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -41,5 +42,11 @@ private:
 
 // An executable file with that text, in a folder made if missing.
 void writeScript(const QString &path, const QByteArray &text);
+// What a file holds, named in bytes as the system names it; empty when it cannot be read.
+QByteArray contents(const QByteArray &path);
+// Every file of these folders under home, by its path from there; a link as where it points.
+QMap<QString, QByteArray> filesUnder(const QString &home, const QStringList &folders);
+// This process's resident memory, or its peak since the last reset, in KiB, as the kernel counts them.
+qint64 memoryKiB(const char *field, bool reset = false);
 // True while the process exists and is no zombie (an orphan's zombie may wait long for a reaper).
 bool isProcessAlive(qint64 pid);

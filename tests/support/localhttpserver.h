@@ -6,7 +6,7 @@
 #include <QString>
 
 // Python's http.server on 127.0.0.1, on a port the system picks, serving one folder; or a script
-// of the tests' own that serves it as "script FOLDER" and says its port the same way.
+// of the tests' own that serves it as "script FOLDER ARGUMENTS..." and says its port the same way.
 class LocalHttpServer
 {
 public:
@@ -17,13 +17,13 @@ public:
     }
 
     // Waits until the server says which port it took; false when it did not start.
-    bool start(const QString &folder, const QString &script = {})
+    bool start(const QString &folder, const QString &script = {}, const QStringList &arguments = {})
     {
         server.setProcessChannelMode(QProcess::MergedChannels);
         server.start("python3",
                      script.isEmpty() ? QStringList {"-u", "-m", "http.server", "0", "--bind", "127.0.0.1",
                                                      "--directory", folder}
-                                      : QStringList {"-u", script, folder});
+                                      : QStringList {"-u", script, folder} + arguments);
         // Python may warn about something first; the port is on the line that says it serves.
         const QRegularExpression serving("port (\\d+)");
         QString banner;
