@@ -53,11 +53,13 @@ struct TickWatch
     double worstGapMs = 0;
 };
 
-// A window with a fake yt-dlp that floods the log with the given number of lines at its first
-// run and ends at once at every later one.
+// A window with a fake yt-dlp that floods the log with the given number of lines, or with what
+// kavari_floodgen prints for the arguments, at its first run and ends at once at every later one.
+// It notes when the writer ended in "writer.end" of its home, in ns since the epoch.
 struct FloodedWindow
 {
     explicit FloodedWindow(long lines);
+    explicit FloodedWindow(const QStringList &generator);
     QPushButton *button() { return window.findChild<QPushButton *>("downloadButton"); }
     QProcess *process() { return window.findChild<QProcess *>(); }
 
@@ -88,11 +90,13 @@ int floodPlain(long lines);
 int floodPipe(long lines);
 int floodXterm(long lines);
 int cancelFlood();
+int floodCase(const QStringList &generator);
 int firstPaint(bool kavari);
 
 // The figures, measured from the parent side.
 QList<Figure> floodFigures(QTextStream &plot);
 Figure cancelFigure();
+QList<Figure> caseFigures();
 Figure realDownloadFigure(const QString &scratch);
 Figure startupFigure();
 int runAll(const QString &output, const QStringList &only);

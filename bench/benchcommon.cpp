@@ -94,9 +94,14 @@ QString medianAndWorst(const QList<double> &values, const QString &unit, int dec
 }
 
 FloodedWindow::FloodedWindow(long lines)
+    : FloodedWindow(QStringList {QString::number(lines)})
 {
-    fake.install("if [ -e flooded ]; then exit 0; fi\ntouch flooded\nexec '" + QFile::encodeName(floodgen()) +
-                 "' " + QByteArray::number(qlonglong(lines)));
+}
+
+FloodedWindow::FloodedWindow(const QStringList &generator)
+{
+    fake.install("if [ -e flooded ]; then exit 0; fi\ntouch flooded\n'" + QFile::encodeName(floodgen()) +
+                 "' " + generator.join(' ').toUtf8() + "\nstatus=$?\ndate +%s%N > writer.end\nexit $status");
     window.resize(760, 600);
     window.show();
     window.findChild<QLineEdit *>("urlEdit")->setText(benchLink);

@@ -1,21 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints N progress lines of about 80 characters as fast as it can, each in a write of its own,
-// like yt-dlp --newline flushing every progress update.
+// Prints as fast as it can what a flood into the log is made of:
+//   N             N progress lines of about 80 characters, each in a write of its own, like
+//                 yt-dlp --newline flushing every progress update;
+//   --both N      the same on standard output and, at the same time, on standard error;
+//   --returns N   N progress updates separated by carriage returns only, as a tool that redraws a
+//                 line in place prints;
+//   --long BYTES  that many bytes with no line break, in writes of 64 KiB.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <sys/wait.h>
 #include <unistd.h>
 
-int main(int argc, char *argv[])
+namespace {
+bool progress(int fd, long lines, char end)
 {
-    const long lines = argc > 1 ? std::atol(argv[1]) : 200000;
     char line[128];
     for (long i = 0; i < lines; ++i) {
         const int length =
             std::snprintf(line, sizeof line,
-                          "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)\n",
-                          100.0 * i / lines, i % 60, i);
-        if (::write(STDOUT_FILENO, line, length) != length)
-            return 1;
+                          "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)%c",
+                          100.0 * i / lines, i % 60, i, end);
+        if (::write(fd, line, length) != length)
+            return false;
     }
-    return 0;
+    return true;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const bool mode = argc > 2;
+    const long count = std::atol(mode ? argv[2] : argc > 1 ? argv[1] : "200000");
+    if (mode && std::strcmp(argv[1], "--returns") == 0)
+        return progress(STDOUT_FILENO, count, '\r') ? 0 : 1;
+    if (mode && std::strcmp(argv[1], "--long") == 0) {
+        static char block[64 * 1024];
+        std::memset(block, 'x', sizeof block);
+        for (long left = count; left > 0; left -= long(sizeof block)) {
+            const size_t size = left < long(sizeof block) ? size_t(left) : sizeof block;
+            if (::write(STDOUT_FILENO, block, size) != ssize_t(size))
+                return 1;
+        }
+        return 0;
+    }
+    if (mode && std::strcmp(argv[1], "--both") == 0) {
+        const pid_t errors = ::fork();
+        if (errors == 0)
+            _exit(progress(STDERR_FILENO, count, '\n') ? 0 : 1);
+        const bool written = progress(STDOUT_FILENO, count, '\n');
+        int status = 0;
+        ::waitpid(errors, &status, 0);
+        return written && WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+    }
+    return progress(STDOUT_FILENO, count, '\n') ? 0 : 1;
 }

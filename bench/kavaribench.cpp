@@ -19,6 +19,8 @@ int runAll(const QString &output, const QStringList &only)
     QTextStream plot(&plotData);
     if (wanted("flood"))
         figures << floodFigures(plot);
+    if (wanted("cases"))
+        figures << caseFigures();
     if (wanted("cancel"))
         figures << cancelFigure();
     if (wanted("download"))
@@ -77,9 +79,11 @@ int main(int argc, char *argv[])
         return floodXterm(lines);
     if (mode == "--cancel-flood")
         return cancelFlood();
+    if (mode == "--flood-case")
+        return floodCase(arguments.mid(2));
     if (mode == "--first-paint")
         return firstPaint(arguments.value(2) == "kavari");
-    // [--output FILE] [flood] [cancel] [download] [startup]: all figures unless some are named.
+    // [--output FILE] [flood] [cases] [cancel] [download] [startup]: all figures unless some are named.
     QStringList only = arguments.mid(1);
     QString output;
     if (mode == "--output") {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -8,47 +9,74 @@
 
 #include <functional>
 
-// What waits to be shown in the log, in the order it came: the output of yt-dlp's two channels,
-// Kavari's own lines, and functions to run once all before them is shown. Output is handed out cut
-// at line ends: a line that a read of the pipe cut in two waits for its end until it is closed,
-// which a line of Kavari's own, a function, or output of the other channel does too.
+// What waits to be shown in the log, in the order it came: the lines of yt-dlp's two channels,
+// Kavari's own lines, and functions to run once all before them is shown.
+//
+// Output is read as a terminal shows it. A line ends at a line feed; a carriage return alone goes
+// back to the line's start, and what follows overwrites it, so a line redrawn a million times is
+// one line in its last state. A line keeps at most lineLimit characters, followed by a line that
+// says how many more it had; those are counted, never kept. Each channel's line waits for its end,
+// unless it is shown as it stands, to be continued in place, or closed.
 class OutputQueue
 {
+    Q_DECLARE_TR_FUNCTIONS(OutputQueue)
+
 public:
+    // yt-dlp's lines are a few hundred characters at most; 64 Ki of them are a screenful of wrapped
+    // lines many times over, and cost a fraction of a millisecond to lay out.
+    static constexpr qsizetype lineLimit = 64 * 1024;
+
     struct Piece
     {
+        // Output: whole lines, each but the last ended by a line feed; Kavari's own line as it is.
         QString text;
-        bool output = false;
+        // 0 standard output, 1 standard error; -1 for Kavari's own line or a function.
+        int channel = -1;
+        // Its first line is the channel's line shown before as it stood, now further on.
+        bool continues = false;
+        // The channel's line as it stands, to be continued.
+        bool open = false;
         std::function<void()> then = {};
         QPointer<QObject> context = {};
     };
 
-    bool isEmpty() const { return waiting.isEmpty(); }
-    // Whether anything can be taken now: not only an open line.
-    bool ready() const;
-    // Output of a channel (0 standard output, 1 standard error); true when its last line is open.
-    bool addOutput(const QString &text, int channel);
+    // Nothing waits, not even a line that has not ended.
+    bool isEmpty() const;
+    // Something can be taken now.
+    bool ready() const { return !waiting.isEmpty(); }
+    // Output of a channel; true when a line of it waits for its end without being shown.
+    bool addOutput(QStringView text, int channel);
+    // Closes the channels' lines first: Kavari's own line and the function come after them.
     void addNote(const QString &text);
     void addFunction(QObject *context, const std::function<void()> &function);
-    // The open last line goes as it is; false when there was none.
-    bool closeLast();
-    // Up to size characters of output, a piece per item, cut at a line end (a line longer than
-    // size anywhere but inside a character), with the notes and functions that come between.
+    // Each channel's line that has not ended goes as it stands, to be continued; false when none waited.
+    bool showOpen();
+    // Each channel's line goes as it stands, and what follows starts a line of its own.
+    void closeAll();
+    // Whole lines, up to size characters but at least one line, a piece per run of one channel's
+    // lines, with the notes and functions that come between.
     QList<Piece> take(qsizetype size);
-    void clear() { waiting.clear(); }
+    void clear();
 
 private:
-    struct Waiting
+    struct Line
     {
         QString text;
-        // The output's channel; -1 for a line of Kavari's own or a function.
-        int channel = -1;
-        // Output whose last line has not ended; only the last of what waits can be open.
-        bool open = false;
-        // How much of the text is taken already.
-        qsizetype done = 0;
-        std::function<void()> then = {};
-        QPointer<QObject> context = {};
+        // As written, what was left out included.
+        qsizetype length = 0;
+        qsizetype column = 0;
+        // A carriage return that may yet be followed by a line feed.
+        bool returned = false;
+        // Shown as it stood, and written to since.
+        bool shown = false;
+        bool changed = false;
     };
-    QList<Waiting> waiting;
+    void write(Line &line, QStringView text);
+    void end(int channel);
+    QString shown(const Line &line) const;
+
+    QList<Piece> waiting;
+    // The front piece's text that is taken already.
+    qsizetype done = 0;
+    Line lines[2];
 };

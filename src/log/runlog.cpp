@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runlog.h"
+#include "loglayout.h"
 
 #include <QElapsedTimer>
 #include <QScrollBar>
@@ -23,6 +24,7 @@ constexpr qsizetype smallestSlice = 2 * 1024;
 constexpr qsizetype largestSlice = 1024 * 1024;
 // How long a line may wait for its end: a prompt that ends in no line break still shows.
 constexpr int lineEndMs = 100;
+constexpr qsizetype paragraphLines = 32;
 } // namespace
 
 RunLog::RunLog(QTextEdit *view, QObject *parent)
@@ -31,11 +33,24 @@ RunLog::RunLog(QTextEdit *view, QObject *parent)
     , nextSlice(new QTimer(this))
     , lineEnd(new QTimer(this))
 {
+    // A terminal's wrapping, which the log's layout can count without shaping.
+    view->setWordWrapMode(QTextOption::WrapAnywhere);
+    auto *layout = new LogLayout(view->document());
+    view->document()->setDocumentLayout(layout);
+    // What is shown stays where it is when a paragraph above it turns out taller or shorter.
+    connect(
+        layout, &LogLayout::heightCorrected, this,
+        [this](qreal top, qreal change) {
+            QScrollBar *bar = this->view->verticalScrollBar();
+            if (top < bar->value() && bar->value() < bar->maximum())
+                bar->setValue(bar->value() + qRound(change));
+        },
+        Qt::QueuedConnection);
     nextSlice->setSingleShot(true);
     connect(nextSlice, &QTimer::timeout, this, [this] { appendSlice(sliceSize); });
     lineEnd->setSingleShot(true);
     lineEnd->setInterval(lineEndMs);
-    connect(lineEnd, &QTimer::timeout, this, &RunLog::closeLast);
+    connect(lineEnd, &QTimer::timeout, this, &RunLog::showOpenLines);
 }
 
 void RunLog::clear()
@@ -44,6 +59,7 @@ void RunLog::clear()
     nextSlice->stop();
     lineEnd->stop();
     view->clear();
+    openLine[0] = openLine[1] = QTextBlock();
 #ifdef __GLIBC__
     // A long run's log held hundreds of megabytes; give them back to the system, not only to malloc.
     malloc_trim(0);
@@ -65,19 +81,19 @@ void RunLog::scheduleSlice()
         nextSlice->start(0);
 }
 
-// Also after a note or a function closed the line: a slice takes it now.
-void RunLog::closeLast()
+void RunLog::showOpenLines()
 {
     lineEnd->stop();
-    waiting.closeLast();
+    waiting.showOpen();
     scheduleSlice();
 }
 
 void RunLog::appendNote(const QString &text)
 {
     if (!waiting.isEmpty()) {
+        lineEnd->stop();
         waiting.addNote(text);
-        closeLast();
+        scheduleSlice();
         return;
     }
     const QScrollBar *bar = view->verticalScrollBar();
@@ -90,13 +106,15 @@ void RunLog::whenShown(QObject *context, const std::function<void()> &function)
 {
     if (waiting.isEmpty())
         return function();
+    lineEnd->stop();
     waiting.addFunction(context, function);
-    closeLast();
+    scheduleSlice();
 }
 
 void RunLog::flush()
 {
-    closeLast();
+    lineEnd->stop();
+    waiting.closeAll();
     nextSlice->stop();
     while (!waiting.isEmpty())
         appendSlice(largestSlice);
@@ -118,14 +136,14 @@ void RunLog::appendSlice(qsizetype size)
     for (const OutputQueue::Piece &piece : pieces) {
         if (piece.then)
             continue;
-        append(piece.output ? piece.text.trimmed() : piece.text);
-        output = output || piece.output;
-        taken += piece.output ? piece.text.size() : 0;
+        piece.channel < 0 ? append(piece.text) : appendLines(piece);
+        output = output || piece.channel >= 0;
+        taken += piece.text.size();
     }
     edit.endEditBlock();
     showEnd(output, atEnd);
 
-    // Sized by a slice that had more to do than it took.
+    // Sized by a slice that had more to do than it took, whatever it took.
     if (size == sliceSize && waiting.ready()) {
         const double took = std::max(clock.nsecsElapsed() / 1e6, 0.1);
         sliceSize = std::clamp(qsizetype(taken * sliceMs / took), smallestSlice, largestSlice);
@@ -134,6 +152,29 @@ void RunLog::appendSlice(qsizetype size)
     for (const OutputQueue::Piece &piece : pieces)
         if (piece.then && piece.context)
             piece.then();
+}
+
+// A line shown before as it stood takes its new state in its own paragraph; the lines after it
+// come at the end.
+void RunLog::appendLines(const OutputQueue::Piece &piece)
+{
+    QString text = piece.text.trimmed();
+    QTextBlock &open = openLine[piece.channel];
+    if (piece.continues && open.isValid()) {
+        const qsizetype lineEnd = text.indexOf('\n');
+        QTextCursor line(open);
+        line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        line.insertText(text.left(lineEnd).replace('\n', QChar::LineSeparator));
+        text = lineEnd < 0 ? QString() : text.mid(lineEnd + 1);
+        if (text.isEmpty()) {
+            if (!piece.open)
+                open = QTextBlock();
+            return;
+        }
+    }
+    append(text);
+    // The paragraph before the empty one that always ends the log.
+    open = piece.open ? view->document()->lastBlock().previous() : QTextBlock();
 }
 
 void RunLog::showEnd(bool output, bool wasAtEnd)
@@ -150,23 +191,23 @@ void RunLog::showEnd(bool output, bool wasAtEnd)
 }
 
 // Line breaks inside the text become line separators: they look the same, but a paragraph of
-// hundreds of lines costs far less memory than hundreds of paragraphs.
+// dozens of lines costs far less memory than dozens of paragraphs. A paragraph holds at most a few
+// dozen lines, so that showing one shapes little more than the screen shows.
 //
-// The log always ends in an empty paragraph of no height, which the next call fills. Appending
-// then never changes the paragraph before, which the layout would otherwise lay out again in full.
+// The log always ends in an empty paragraph of no height, which the next call fills.
 void RunLog::append(const QString &text)
 {
     QTextBlockFormat tail;
     tail.setLineHeight(0, QTextBlockFormat::FixedHeight);
-    QString paragraph = text;
-    paragraph.replace('\n', QChar::LineSeparator);
-
+    const QStringList lines = text.split('\n');
     // One edit, so that the layout runs once and no cursor position is worked out in between.
     QTextCursor cursor(view->document());
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
-    cursor.setBlockFormat(QTextBlockFormat());
-    cursor.insertText(paragraph, QTextCharFormat());
-    cursor.insertBlock(tail, QTextCharFormat());
+    for (qsizetype first = 0; first < lines.size(); first += paragraphLines) {
+        cursor.setBlockFormat(QTextBlockFormat());
+        cursor.insertText(lines.mid(first, paragraphLines).join(QChar::LineSeparator), QTextCharFormat());
+        cursor.insertBlock(tail, QTextCharFormat());
+    }
     cursor.endEditBlock();
 }

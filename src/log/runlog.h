@@ -4,6 +4,7 @@
 #include "outputqueue.h"
 
 #include <QObject>
+#include <QTextBlock>
 
 #include <functional>
 
@@ -15,7 +16,9 @@ class QTimer;
 //
 // Laying out text is the window's costliest work, so output goes in in slices of a few
 // milliseconds, never as it is read: the window paints and takes clicks between them. A line that
-// a read of the pipe cut in two waits for its end until nothing more comes for a moment.
+// a read of the pipe cut in two waits for its end until nothing more comes for a moment; then it
+// is shown as it stands, and what comes later of it, a redraw after a carriage return included,
+// changes that paragraph in place.
 class RunLog : public QObject
 {
     Q_OBJECT
@@ -25,8 +28,9 @@ public:
 
     // Empties the log, and drops whatever waits.
     void clear();
-    // What yt-dlp printed on one of its channels (0 standard output, 1 standard error); each piece
-    // of it goes in as a paragraph, trimmed, and the view drops any selection and shows the end.
+    // What yt-dlp printed on one of its channels (0 standard output, 1 standard error), read as a
+    // terminal reads it; each run of its lines goes in as a paragraph, trimmed, and the view drops
+    // any selection and shows the end.
     void appendOutput(const QString &text, int channel);
     // Kavari's own line leaves the cursor alone, but a view that showed the end keeps showing it,
     // so that the outcome is never hidden just below the visible part. In at once if nothing waits.
@@ -39,8 +43,9 @@ public:
 private:
     void appendSlice(qsizetype size);
     void scheduleSlice();
-    void closeLast();
+    void showOpenLines();
     void append(const QString &text);
+    void appendLines(const OutputQueue::Piece &piece);
     void showEnd(bool output, bool wasAtEnd);
 
     QTextEdit *view;
@@ -49,4 +54,6 @@ private:
     OutputQueue waiting;
     // Characters of one slice, adjusted to the time the last slice took.
     qsizetype sliceSize = 16 * 1024;
+    // Each channel's line shown as it stood, to be continued in place.
+    QTextBlock openLine[2];
 };
