@@ -9,6 +9,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -35,17 +36,8 @@ RunLog::RunLog(QTextEdit *view, QObject *parent)
 {
     // A terminal's wrapping, which the log's layout can count without shaping.
     view->setWordWrapMode(QTextOption::WrapAnywhere);
-    auto *layout = new LogLayout(view->document());
-    view->document()->setDocumentLayout(layout);
-    // What is shown stays where it is when a paragraph above it turns out taller or shorter.
-    connect(
-        layout, &LogLayout::heightCorrected, this,
-        [this](qreal top, qreal change) {
-            QScrollBar *bar = this->view->verticalScrollBar();
-            if (top < bar->value() && bar->value() < bar->maximum())
-                bar->setValue(bar->value() + qRound(change));
-        },
-        Qt::QueuedConnection);
+    view->document()->setUndoRedoEnabled(false);
+    useLayout(view->document());
     nextSlice->setSingleShot(true);
     connect(nextSlice, &QTimer::timeout, this, [this] { appendSlice(sliceSize); });
     lineEnd->setSingleShot(true);
@@ -53,17 +45,67 @@ RunLog::RunLog(QTextEdit *view, QObject *parent)
     connect(lineEnd, &QTimer::timeout, this, &RunLog::showOpenLines);
 }
 
+// Whatever waits to be freed is freed before the thread ends.
+RunLog::~RunLog()
+{
+    if (!disposal)
+        return;
+    QMetaObject::invokeMethod(
+        disposer, [] {}, Qt::BlockingQueuedConnection);
+    disposal->quit();
+    disposal->wait();
+    delete disposer;
+}
+
+void RunLog::useLayout(QTextDocument *document)
+{
+    auto *layout = new LogLayout(document);
+    document->setDocumentLayout(layout);
+    // What is shown stays where it is when a paragraph above it turns out taller or shorter.
+    connect(
+        layout, &LogLayout::heightCorrected, this,
+        [this](qreal top, qreal change) {
+            QScrollBar *bar = view->verticalScrollBar();
+            if (top < bar->value() && bar->value() < bar->maximum())
+                bar->setValue(bar->value() + qRound(change));
+        },
+        Qt::QueuedConnection);
+}
+
+// The view gets a fresh document at once, and the last run's, which may hold hundreds of
+// megabytes, is freed on a thread of its own: freeing a million lines takes longer than a frame.
 void RunLog::clear()
 {
     waiting.clear();
     nextSlice->stop();
     lineEnd->stop();
-    view->clear();
     openLine[0] = openLine[1] = QTextBlock();
+    QTextDocument *old = view->document();
+    if (old->isEmpty())
+        return;
+    auto *fresh = new QTextDocument(view);
+    fresh->setUndoRedoEnabled(false);
+    fresh->setDefaultFont(old->defaultFont());
+    fresh->setDefaultTextOption(old->defaultTextOption());
+    useLayout(fresh);
+    // Not the view's any more, so that it does not delete it.
+    old->setParent(nullptr);
+    view->setDocument(fresh);
+    if (!disposal) {
+        disposal = new QThread(this);
+        disposal->setObjectName("logDisposal");
+        disposal->start();
+        disposer = new QObject;
+        disposer->moveToThread(disposal);
+    }
+    old->moveToThread(disposal);
+    QMetaObject::invokeMethod(disposer, [old] {
+        delete old;
 #ifdef __GLIBC__
-    // A long run's log held hundreds of megabytes; give them back to the system, not only to malloc.
-    malloc_trim(0);
+        // Given back to the system, not only to malloc.
+        malloc_trim(0);
 #endif
+    });
 }
 
 // Laid out by the next slice, never here: a read of the pipe that laid out its text at once would

@@ -8,7 +8,9 @@
 
 #include <functional>
 
+class QTextDocument;
 class QTextEdit;
+class QThread;
 class QTimer;
 
 // The log of the current or last run, always plain text: yt-dlp prints titles, and a title with
@@ -25,6 +27,7 @@ class RunLog : public QObject
 
 public:
     RunLog(QTextEdit *view, QObject *parent);
+    ~RunLog() override;
 
     // Empties the log, and drops whatever waits.
     void clear();
@@ -41,6 +44,7 @@ public:
     void flush();
 
 private:
+    void useLayout(QTextDocument *document);
     void appendSlice(qsizetype size);
     void scheduleSlice();
     void showOpenLines();
@@ -53,7 +57,11 @@ private:
     QTimer *lineEnd;
     OutputQueue waiting;
     // Characters of one slice, adjusted to the time the last slice took.
-    qsizetype sliceSize = 16 * 1024;
+    qsizetype sliceSize = 256 * 1024;
     // Each channel's line shown as it stood, to be continued in place.
     QTextBlock openLine[2];
+    // Where the documents of the runs before go to be freed.
+    QThread *disposal = nullptr;
+    // Lives there, as what runs there does.
+    QObject *disposer = nullptr;
 };

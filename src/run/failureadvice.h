@@ -17,6 +17,8 @@ struct RanYtDlp
     QString folder;
     // yt-dlp said it took a link up as YouTube's, whatever its address.
     bool youTube = false;
+    // What yt-dlp said was refused or missing, a line each, told first.
+    QStringList causes = {};
 };
 
 // What Kavari can fetch to mend a failure.

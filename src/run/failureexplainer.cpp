@@ -21,7 +21,7 @@ void FailureExplainer::askDeno(const QString &versionText)
 {
     const QDate today = QDate::currentDate();
     const auto explain = [this, versionText, today](const QString &denoText) {
-        emit explained(failureAdvice(ran, versionText, today, denoText),
+        emit explained(ran.causes + failureAdvice(ran, versionText, today, denoText),
                        updateNeeds(ran, versionText, today, denoText));
     };
     const QString deno = denoToAsk(ran, versionText, today);

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cookiechoice.h"
 #include "kavariwindow.h"
+#include "retryoffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -33,6 +35,13 @@ QStringList KavariWindow::buildArguments()
     // A title of a hundred CJK characters is 300 bytes, more than a file name may hold; 200 leave
     // room for yt-dlp's own suffixes such as ".f251.webm.part".
     arguments += {"-o", folder + "/%(title).200B.%(ext)s", "--newline"};
+
+    // yt-dlp reads the browser's cookies itself, for this run.
+    if (const QString browser = cookies->argument(); !browser.isEmpty())
+        arguments += {"--cookies-from-browser", browser};
+    // What yt-dlp's "-t sleep" sets, without subtitles, for the one run that retries a rate limit.
+    if (retryOffer->takePacing())
+        arguments += {"--sleep-requests", "0.75", "--sleep-interval", "10", "--max-sleep-interval", "20"};
 
     // A pasted "--exec=…" must stay a link, never become an option.
     arguments += "--";

@@ -4,6 +4,7 @@
 #include "desktopnotifier.h"
 #include "kavariwindow.h"
 #include "progressshown.h"
+#include "retryoffer.h"
 #include "runlog.h"
 #include "runsandbox.h"
 #include "statusline.h"
@@ -61,8 +62,9 @@ void KavariWindow::startDownload()
     if (process->state() != QProcess::NotRunning)
         process->waitForFinished(5000);
     log->flush();
-    // The last run's explanation is of no use to this one, and must not land in its log.
+    // The last run's explanation and offers are of no use to this one, and must not land in its log.
     updateOffer->withdraw();
+    retryOffer->withdraw();
 
     log->clear();
     isDownloading = true;
@@ -79,6 +81,7 @@ void KavariWindow::startDownload()
         return;
     }
     ran = {program, decodedNames(child.searchPath), links(), qualityCombo->currentData().toString(), folder};
+    causes = FailureCauses(folder);
     cancelled = false;
     if (program.isEmpty()) {
         reportStartFailure("no program of that name in " + ran.searchPath.join(", "));
@@ -152,9 +155,11 @@ void KavariWindow::reportEnd(bool complete)
     status->show("Failed", "red", !cancelled);
     if (cancelled)
         return;
-    // Which yt-dlp failed, what would mend the usual causes, and the update that would.
+    // Why it failed, which yt-dlp it was, what would mend it, and the update or retry that would.
     ran.youTube = progress->sawYouTube();
+    ran.causes = causes.lines(int(ran.links.size()));
     updateOffer->explain(command, ran);
+    retryOffer->offer(causes.found());
 }
 
 void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)
@@ -183,8 +188,10 @@ void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
     if (cancelled)
         return;
     QString text = decoder.decode(bytes);
-    if (isDownloading)
+    if (isDownloading) {
         progress->read(text);
+        causes.read(text, &decoder == &errorDecoder);
+    }
     log->appendOutput(text, &decoder == &errorDecoder);
 }
 

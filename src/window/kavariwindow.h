@@ -3,11 +3,13 @@
 
 #include "childprocess.h"
 #include "failureadvice.h"
+#include "failurecauses.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QProcess>
 #include <QStringDecoder>
 
+class CookieChoice;
 class DesktopNotifier;
 class ProgressShown;
 class QCheckBox;
@@ -17,6 +19,7 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
+class RetryOffer;
 class RunLog;
 class RunSandbox;
 class StatusLine;
@@ -47,6 +50,7 @@ private slots:
 private:
     void setupUi();
     void updateModeLabel();
+    QString modeText() const;
     QStringList buildArguments();
     QString outputFolder() const;
     QString folderProblem(const QString &folder, const QString &program) const;
@@ -77,6 +81,7 @@ private:
     // What the current or last run started with, for what is said after its end.
     ChildCommand command;
     RanYtDlp ran;
+    FailureCauses causes;
     bool cancelled = false;
     QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
     QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole
@@ -86,4 +91,6 @@ private:
     RunSandbox *sandbox = nullptr;
     DesktopNotifier *notifier = nullptr;
     UpdateOffer *updateOffer = nullptr;
+    CookieChoice *cookies = nullptr;
+    RetryOffer *retryOffer = nullptr;
 };

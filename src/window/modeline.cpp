@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cookiechoice.h"
 #include "kavariwindow.h"
 #include "readablecolour.h"
 
@@ -45,19 +46,24 @@ void KavariWindow::updateModeLabel()
         modeLabel->setText(QString());
         return;
     }
+    modeLabel->setText(cookies->chosen().isEmpty()
+                           ? modeText()
+                           : tr("%1, cookies from %2").arg(modeText(), cookies->chosen()));
+}
+
+QString KavariWindow::modeText() const
+{
     const QStringList all = links();
     const bool manyVideos = std::any_of(all.cbegin(), all.cend(), namesManyVideos);
     if (all.size() > 1)
-        modeLabel->setText(
-            QString("Mode: %1 links, %2")
-                .arg(all.size())
-                .arg(manyVideos && playlistCheckBox->isChecked() ? "playlists whole" : "one video each"));
-    else if (!manyVideos)
-        modeLabel->setText("Mode: Single video download");
-    else if (playlistCheckBox->isChecked())
-        modeLabel->setText("Mode: Full playlist download");
-    else
-        modeLabel->setText("Mode: Single file download (playlist ignored)");
+        return QString("Mode: %1 links, %2")
+            .arg(all.size())
+            .arg(manyVideos && playlistCheckBox->isChecked() ? "playlists whole" : "one video each");
+    if (!manyVideos)
+        return "Mode: Single video download";
+    if (playlistCheckBox->isChecked())
+        return "Mode: Full playlist download";
+    return "Mode: Single file download (playlist ignored)";
 }
 
 // Grey on a light theme, a lighter grey on a dark one.

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cookiechoice.h"
 #include "heldkeys.h"
 #include "kavariwindow.h"
 #include "progressshown.h"
+#include "retryoffer.h"
 #include "runlog.h"
 #include "spokenstatus.h"
 #include "statusline.h"
@@ -63,7 +65,8 @@ void KavariWindow::setupUi()
     mainLayout->addWidget(dirGroup);
 
     auto *formatGroup = new QGroupBox("Format Options", this);
-    auto *formatLayout = new QHBoxLayout(formatGroup);
+    auto *formatRows = new QVBoxLayout(formatGroup);
+    auto *formatLayout = new QHBoxLayout;
     auto *formatCaption = new QLabel("Format:", this);
     qualityCombo = new QComboBox(this);
     qualityCombo->setObjectName("qualityCombo");
@@ -94,6 +97,21 @@ void KavariWindow::setupUi()
     formatLayout->addSpacing(20);
     formatLayout->addWidget(playlistCheckBox);
     formatLayout->addStretch(0);
+    // Read for each run by yt-dlp, never by Kavari; "None" in every new window. On a row of its own
+    // under the format, so that the window keeps its width.
+    auto *cookiesCaption = new QLabel(tr("Cookies from:"), this);
+    auto *cookiesCombo = new QComboBox(this);
+    cookiesCombo->setObjectName("cookiesCombo");
+    cookiesCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    cookiesCaption->setBuddy(cookiesCombo);
+    cookies = new CookieChoice(cookiesCombo, this);
+    connect(cookiesCombo, &QComboBox::currentIndexChanged, this, &KavariWindow::updateModeLabel);
+    auto *cookiesRow = new QHBoxLayout;
+    cookiesRow->addWidget(cookiesCaption);
+    cookiesRow->addWidget(cookiesCombo);
+    cookiesRow->addStretch(0);
+    formatRows->addLayout(formatLayout);
+    formatRows->addLayout(cookiesRow);
     mainLayout->addWidget(formatGroup);
 
     auto *buttonRow = new QHBoxLayout;
@@ -129,9 +147,15 @@ void KavariWindow::setupUi()
     auto *updateButton = new QPushButton("Update yt-dlp", this);
     updateButton->setObjectName("updateButton");
     updateButton->setAccessibleName("Update yt-dlp");
+    // Offered after a failure that the browser's cookies or pauses between videos would mend.
+    auto *retryButton = new QPushButton(this);
+    retryButton->setObjectName("retryButton");
+    retryOffer = new RetryOffer(retryButton, cookies, this);
+    connect(retryOffer, &RetryOffer::retry, this, &KavariWindow::startDownload);
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
     statusRow->addWidget(updateButton);
+    statusRow->addWidget(retryButton);
     statusRow->addWidget(progressBar, 1);
     mainLayout->addLayout(statusRow);
 

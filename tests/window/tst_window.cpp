@@ -46,6 +46,12 @@ const QString completed = "✓ Download completed successfully!";
 // One window, its controls, and a fake yt-dlp in a HOME of its own (the real one while none is installed).
 struct Run
 {
+    // files: made in HOME before the window opens, such as a browser's cookies, each changed a
+    // minute after the one before.
+    explicit Run(const QStringList &files = {})
+        : planted(plant(files))
+    {
+    }
     void start(const QString &text = videoLink)
     {
         url->setText(text);
@@ -54,7 +60,21 @@ struct Run
     // The log ends in an empty paragraph that takes the next text; it is no line of its own.
     QStringList lines() const { return log->toPlainText().chopped(1).split('\n'); }
 
+    bool plant(const QStringList &files) const
+    {
+        for (qsizetype at = 0; at < files.size(); ++at) {
+            const QString path = files[at].startsWith('/') ? files[at] : fake.filePath(files[at]);
+            writeScript(path, {});
+            QFile file(path);
+            file.open(QIODevice::ReadWrite);
+            file.setFileTime(QDateTime::currentDateTime().addSecs(60 * (at - 10)),
+                             QFileDevice::FileModificationTime);
+        }
+        return true;
+    }
+
     FakeYtDlp fake;
+    bool planted;
     std::unique_ptr<KavariWindow> window = std::make_unique<KavariWindow>();
     QLineEdit *url = window->findChild<QLineEdit *>("urlEdit");
     QLineEdit *folder = window->findChild<QLineEdit *>("outputDirEdit");
@@ -66,6 +86,8 @@ struct Run
     QLabel *status = window->findChild<QLabel *>("statusLabel");
     QTextEdit *log = window->findChild<QTextEdit *>("outputLog");
     QProgressBar *bar = window->findChild<QProgressBar *>("progressBar");
+    QComboBox *cookies = window->findChild<QComboBox *>("cookiesCombo");
+    QPushButton *retry = window->findChild<QPushButton *>("retryButton");
 };
 
 // Remembers the title and text of the next modal dialog, if one opens, and lets answer close it.
@@ -133,6 +155,12 @@ private slots:
     void shouldStopTheWholeRun();
     void shouldTellTheDesktopHowTheRunGoes();
     void shouldPaintTheLastPercent();
+    void shouldSayWhatTheSiteRefused_data();
+    void shouldSayWhatTheSiteRefused();
+    void shouldReadTheCookiesOfTheBrowserChosen_data();
+    void shouldReadTheCookiesOfTheBrowserChosen();
+    void shouldRetryAsTheOfferSays_data();
+    void shouldRetryAsTheOfferSays();
     void shouldKeepTheOutcomeInView();
     void shouldKeepTheStatusReadableOnADarkTheme();
     void shouldDownloadWithTheRealYtDlp_data();
@@ -538,7 +566,7 @@ void tst_Window::shouldExplainAFailure()
     Run run;
     qputenv("PATH", "/nonexistent");
     run.fake.install("case \"$*\" in *youtube) echo \"[youtube] Extracting URL: $*\";; esac\n"
-                     "echo 'ERROR: Unsupported URL' >&2\nexit 1");
+                     "echo 'ERROR: something went wrong' >&2\nexit 1");
     QFile version(run.fake.filePath("version"));
     QVERIFY(version.open(QIODevice::WriteOnly));
     const QMap<QString, QByteArray> scripts = {{"FORKS", "sleep 300 &\necho $! > query.pid"},
@@ -989,6 +1017,219 @@ void tst_Window::shouldPaintTheLastPercent()
     run.start();
     QTRY_COMPARE_WITH_TIMEOUT(run.bar->value(), 100, 1500);
     QCOMPARE(run.status->text(), "Downloading...");
+}
+
+// yt-dlp's own words for each refusal, as the fake prints them on standard error; a line per cause,
+// told once, before which yt-dlp it was; and the retry that mends it, where there is one.
+void tst_Window::shouldSayWhatTheSiteRefused_data()
+{
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<int>("links");
+    QTest::addColumn<QStringList>("told");
+    QTest::addColumn<QString>("offer");
+    const QString cookies = "Retry with cookies from Firefox", paced = "Retry, pausing between videos";
+    const QString bot =
+        "ERROR: [youtube] kavari: Sign in to confirm you're not a bot. Use --cookies-from-browser";
+    const auto row = [](const char *name, const QStringList &said, const QStringList &told,
+                        const QString &offer = {},
+                        int links = 1) { QTest::newRow(name) << said << links << told << offer; };
+    row("bot check", {bot}, {"YouTube wants this connection to prove that a person is behind it"}, cookies);
+    row("bot check, typographic apostrophe", {"ERROR: [youtube] x: Sign in to confirm you\u2019re not a bot"},
+        {"YouTube wants this connection"}, cookies);
+    row("age gate", {"ERROR: [youtube] x: Sign in to confirm your age. This video may be inappropriate"},
+        {"Only a signed-in, age-verified account"}, cookies);
+    row("members only", {"ERROR: [youtube] x: Join this channel to get access to members-only content"},
+        {"Only accounts with access"}, cookies);
+    row("private, shown as plain text",
+        {"ERROR: [youtube] <b>x</b>: Private video. Sign in &amp; <i>see</i>"}, {"Only accounts with access"},
+        cookies);
+    row("rate limit", {"ERROR: [youtube] x: This content isn\u2019t available, try again later."},
+        {"The site limits how many videos"}, paced);
+    row("HTTP 429", {"ERROR: unable to download video data: HTTP Error 429: Too Many Requests"},
+        {"The site limits how many videos"}, paced);
+    row("country",
+        {"ERROR: [youtube] x: Video unavailable. The uploader has not made this video available in your "
+         "country"},
+        {"The video is not available where this connection is."});
+    row("removed", {"ERROR: [youtube] x: Video unavailable. This video has been removed by the uploader"},
+        {"The video is gone, or was never public."});
+    row("no JavaScript runtime",
+        {"WARNING: [youtube] x: n challenge solving failed: some formats may be missing",
+         "ERROR: [youtube] x: Requested format is not available. Use --list-formats"},
+        {"YouTube's player needs the JavaScript runtime deno"});
+    row("a format that is not there, alone", {"ERROR: [youtube] x: Requested format is not available."}, {});
+    row("HTTP 403", {"ERROR: unable to download video data: HTTP Error 403: Forbidden"},
+        {"The site refused the file itself (HTTP 403)"});
+    row("full disk", {"ERROR: unable to write data: [Errno 28] No space left on device"},
+        {"The disk of the output folder is full: "});
+    row("a refused write in the output folder",
+        {"ERROR: unable to open for writing: [Errno 13] Permission denied: '$FOLDER/x.part'"},
+        {"Kavari's user may not write to $FOLDER: it was refused $FOLDER/x.part."});
+    row("a refused write elsewhere", {"ERROR: [Errno 13] Permission denied: '/etc/x'"}, {});
+    row("unsupported link", {"ERROR: Unsupported URL: http://127.0.0.1:9/x"},
+        {"yt-dlp knows no way to read that page: check the link."});
+    row("offline",
+        {"ERROR: [generic] Unable to download webpage: <urlopen error [Errno -3] Temporary failure in name "
+         "resolution>"},
+        {"There is no connection to the site"});
+    row("no secretstorage", {"WARNING: [Cookies] secretstorage not available", bot},
+        {"YouTube wants this connection", "sudo apt install python3-secretstorage"}, cookies);
+    row("an error of no known cause", {"ERROR: something else went wrong"}, {});
+    row("two links, the same cause", {bot, bot}, {"2 of the 2 links: YouTube wants this connection"}, cookies,
+        2);
+    row("two links, two causes", {bot, "ERROR: [youtube] y: Video unavailable. This video has been removed"},
+        {"1 of the 2 links: YouTube wants", "1 of the 2 links: The video is gone"}, cookies, 2);
+}
+
+void tst_Window::shouldSayWhatTheSiteRefused()
+{
+    QFETCH(QStringList, said);
+    QFETCH(int, links);
+    QFETCH(QStringList, told);
+    QFETCH(QString, offer);
+
+    Run run({".mozilla/firefox/a.default/cookies.sqlite"});
+    said.replaceInStrings("$FOLDER", run.folder->text());
+    told.replaceInStrings("$FOLDER", run.folder->text());
+    writeScript(run.fake.filePath("said"), said.join('\n').toUtf8() + '\n');
+    run.fake.install("cat said >&2\nexit 1");
+    writeScript(run.fake.filePath("version"), "date +%Y.%m.%d");
+    run.format->setCurrentIndex(1);
+    run.start(QStringList(links, videoLink).join(' '));
+    QTRY_VERIFY(run.lines().filter(QRegularExpression("^yt-dlp \\d")).size() == 1);
+    QStringList lines = run.lines();
+    lines = lines.mid(lines.indexOf(failed) + 1);
+    // yt-dlp's own lines as it printed them, never taken for markup.
+    QVERIFY(run.log->toPlainText().contains(said.join('\n')) &&
+            !run.log->toHtml().contains("font-weight:700"));
+    QCOMPARE(lines.size(), told.size() + 1);
+    for (qsizetype at = 0; at < told.size(); ++at)
+        QVERIFY2(lines[at].startsWith(told[at]) || lines[at].endsWith(told[at]), qPrintable(lines[at]));
+    QCOMPARE(run.retry->isHidden() ? QString() : run.retry->text(), offer);
+}
+
+// Browsers planted as their installs keep them: the combo names each install, and the run gets the
+// profile whose cookies changed last, with the keyring of the desktop for Chromium and its relatives.
+void tst_Window::shouldReadTheCookiesOfTheBrowserChosen_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArray>("desktop");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("none found: None alone, and no argument")
+        << QStringList() << QByteArray() << QStringList {"None"} << "";
+    QTest::newRow("two Firefox profiles: the one changed last")
+        << QStringList {".mozilla/firefox/new.default/cookies.sqlite",
+                        ".mozilla/firefox/old.default/cookies.sqlite"}
+        << QByteArray() << QStringList {"None", "Firefox"} << "firefox:$HOME/.mozilla/firefox/old.default";
+    QTest::newRow("Firefox under XDG_CONFIG_HOME")
+        << QStringList {"$XDG/mozilla/firefox/p/cookies.sqlite"} << QByteArray("XDG_CONFIG_HOME")
+        << QStringList {"None", "Firefox"} << "firefox:$XDG/mozilla/firefox/p";
+    QTest::newRow("Firefox (Flatpak)")
+        << QStringList {".var/app/org.mozilla.firefox/.mozilla/firefox/p/cookies.sqlite"} << QByteArray()
+        << QStringList {"None", "Firefox (Flatpak)"}
+        << "firefox:$HOME/.var/app/org.mozilla.firefox/.mozilla/firefox/p";
+    QTest::newRow("Firefox (Snap)") << QStringList {"snap/firefox/common/.mozilla/firefox/p/cookies.sqlite"}
+                                    << QByteArray() << QStringList {"None", "Firefox (Snap)"}
+                                    << "firefox:$HOME/snap/firefox/common/.mozilla/firefox/p";
+    QTest::newRow("Chromium on KDE Plasma 6")
+        << QStringList {".config/chromium/Default/Cookies"} << QByteArray("6")
+        << QStringList {"None", "Chromium"} << "chromium+kwallet6:$HOME/.config/chromium/Default";
+    QTest::newRow("Chrome on KDE Plasma 5, its cookies in Network")
+        << QStringList {".config/google-chrome/Profile 1/Network/Cookies"} << QByteArray("5")
+        << QStringList {"None", "Chrome"} << "chrome+kwallet5:$HOME/.config/google-chrome/Profile 1";
+    QTest::newRow("Brave (Flatpak) on GNOME")
+        << QStringList {".var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser/Default/Cookies"}
+        << QByteArray("GNOME") << QStringList {"None", "Brave (Flatpak)"}
+        << "brave+gnomekeyring:$HOME/.var/app/com.brave.Browser/config/BraveSoftware/Brave-Browser/Default";
+    QTest::newRow("Chromium (Snap) on a desktop yt-dlp does not know")
+        << QStringList {"snap/chromium/common/chromium/Default/Cookies"} << QByteArray("LXQt")
+        << QStringList {"None", "Chromium (Snap)"}
+        << "chromium+gnomekeyring:$HOME/snap/chromium/common/chromium/Default";
+    QTest::newRow("several, in the order of the list")
+        << QStringList {".config/microsoft-edge/Default/Cookies", ".config/chromium/Default/Cookies",
+                        ".mozilla/firefox/p/cookies.sqlite"}
+        << QByteArray() << QStringList {"None", "Firefox", "Chromium", "Edge"}
+        << "firefox:$HOME/.mozilla/firefox/p";
+}
+
+void tst_Window::shouldReadTheCookiesOfTheBrowserChosen()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QByteArray, desktop);
+    QFETCH(QStringList, items);
+    QFETCH(QString, argument);
+    const auto guard = qScopeGuard([] {
+        qunsetenv("KDE_SESSION_VERSION");
+        qunsetenv("XDG_CONFIG_HOME");
+        qunsetenv("XDG_CURRENT_DESKTOP");
+    });
+    QTemporaryDir xdg;
+    files.replaceInStrings("$XDG", xdg.path());
+    argument.replace("$XDG", xdg.path());
+    if (desktop == "XDG_CONFIG_HOME")
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(xdg.path()));
+    else
+        qputenv(desktop.size() == 1 ? "KDE_SESSION_VERSION" : "XDG_CURRENT_DESKTOP", desktop);
+    Run run(files);
+    QStringList shown;
+    for (int item = 0; item < run.cookies->count(); ++item)
+        shown += run.cookies->itemText(item);
+    QCOMPARE(shown, items);
+    QCOMPARE(run.cookies->isEnabled(), items.size() > 1);
+    run.fake.install("exit 0");
+    run.cookies->setCurrentIndex(items.size() > 1 ? 1 : 0);
+    run.start();
+    QTRY_COMPARE(run.status->text(), "Complete");
+    const QStringList arguments = run.fake.recordedArguments();
+    const qsizetype at = arguments.indexOf("--cookies-from-browser");
+    QCOMPARE(at < 0 ? QString() : arguments.value(at + 1), argument.replace("$HOME", run.fake.home()));
+    QVERIFY(at < 0 || at < arguments.indexOf("--"));
+    QCOMPARE(run.mode->text().endsWith(", cookies from " + items.value(1)), items.size() > 1);
+}
+
+// The fake refuses without what the offer adds, and completes with it; the cookies stay chosen
+// for later runs until "None" is chosen again, the pauses hold for the retry alone.
+void tst_Window::shouldRetryAsTheOfferSays_data()
+{
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("needed");
+    QTest::addColumn<QString>("offer");
+    QTest::newRow("a bot check, mended with the browser's cookies")
+        << "Sign in to confirm you're not a bot"
+        << "--cookies-from-browser"
+        << "Retry with cookies from Firefox (Flatpak)";
+    QTest::newRow("a rate limit, mended with pauses") << "This content isn't available, try again later"
+                                                      << "--sleep-requests"
+                                                      << "Retry, pausing between videos";
+}
+
+void tst_Window::shouldRetryAsTheOfferSays()
+{
+    QFETCH(QString, refusal);
+    QFETCH(QString, needed);
+    QFETCH(QString, offer);
+    Run run({".var/app/org.mozilla.firefox/.mozilla/firefox/p/cookies.sqlite"});
+    writeScript(run.fake.filePath("said"), "ERROR: [youtube] x: " + refusal.toUtf8() + '\n');
+    run.fake.install("case \"$*\" in *" + needed.toUtf8() + "*) exit 0;; esac\ncat said >&2\nexit 1");
+    run.start();
+    QTRY_VERIFY(!run.retry->isHidden());
+    QCOMPARE(run.retry->text(), offer);
+    run.retry->click();
+    QTRY_COMPARE(run.status->text(), "Complete");
+    const QStringList retried = run.fake.recordedArguments();
+    const QStringList pauses = {"--sleep-requests",     "0.75", "--sleep-interval", "10",
+                                "--max-sleep-interval", "20"};
+    QCOMPARE(retried.mid(retried.indexOf("--sleep-requests"), 6) == pauses, needed == "--sleep-requests");
+    QCOMPARE(run.lines().first(), "Command: yt-dlp " + retried.join(' '));
+    // The next download as the window stands now.
+    run.button->click();
+    QTRY_COMPARE(run.status->text(), needed == "--sleep-requests" ? "Failed" : "Complete");
+    QCOMPARE(run.fake.recordedArguments().contains("--cookies-from-browser"), needed != "--sleep-requests");
+    run.cookies->setCurrentIndex(0);
+    run.button->click();
+    QTRY_COMPARE(run.status->text(), "Failed");
+    QVERIFY(!run.fake.recordedArguments().contains("--cookies-from-browser"));
 }
 
 void tst_Window::shouldKeepTheOutcomeInView()
