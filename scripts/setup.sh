@@ -9,8 +9,10 @@ case $build_dir in /*) ;; *) build_dir=$root/$build_dir ;; esac
 
 # What building, running and testing need on Debian and Ubuntu (gnupg: the release key as a keyring,
 # and a key that signs test releases; python3-fusepy and fuse3: a mount that stops answering, for the
-# tests; openssl and util-linux's unshare: a release server with a CA of its own, for the tests).
-kavari_packages=(cmake g++ make qt6-base-dev libarchive-dev gnupg gpgv qt6-qpa-plugins fonts-dejavu-core yt-dlp
+# tests; openssl and util-linux's unshare: a release server with a CA of its own, for the tests;
+# qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease for the catalogues, qt6-translations-l10n:
+# Qt's own, for the tests in other languages).
+kavari_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libarchive-dev gnupg gpgv qt6-qpa-plugins fonts-dejavu-core yt-dlp
     ffmpeg python3 dbus-daemon python3-fusepy fuse3 openssl util-linux)
 
 # install_packages PACKAGE...: installs those that are missing, once; elsewhere says what is needed.

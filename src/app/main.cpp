@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "kavariwindow.h"
 #include "terminationsignals.h"
+#include "translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // The desktop entry's name: the Wayland app_id, and the id notifications name.
     QGuiApplication::setDesktopFileName("org.tolmend.Kavari");
+    installTranslations(&app, QLocale::system().uiLanguages());
     KavariWindow window;
     closeOnTerminationSignals();
     window.show();

@@ -54,7 +54,7 @@ void DesktopNotifier::send(const QString &summary, const QString &body)
     // A server that shows markup would take a < or & of a link for markup; another shows it as it is.
     call << QString("Kavari") << shownId << id << summary
          << (bodyMarkup.value_or(false) ? body.toHtmlEscaped() : body)
-         << QStringList {"default", "Show Kavari"} << QVariantMap {{"desktop-entry", id}} << -1;
+         << QStringList {"default", tr("Show Kavari")} << QVariantMap {{"desktop-entry", id}} << -1;
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
         const QDBusPendingReply<uint> reply = *watcher;
@@ -101,6 +101,8 @@ void bringToFront(QWidget *window)
 
 QString downloadNotice(const QStringList &links, const QString &folder)
 {
-    const QString more = links.size() > 1 ? QString(" and %1 more").arg(links.size() - 1) : QString();
-    return links.value(0) + more + "\ninto " + folder;
+    if (links.size() > 1)
+        return DesktopNotifier::tr("%1 and %n more\ninto %2", "", int(links.size() - 1))
+            .arg(links.value(0), folder);
+    return DesktopNotifier::tr("%1\ninto %2").arg(links.value(0), folder);
 }

@@ -19,7 +19,7 @@ void StatusLine::show(const QString &text, const QString &hue, bool announce)
     // Qt 6.4 sends the button itself, not its new name, with its change of name, so Orca cannot
     // speak "Cancel" under the focus; the status says it instead.
     if (announce)
-        announceStatus(label, hue == "blue" ? "The Download button now reads Cancel" : QString());
+        announceStatus(label, hue == "blue" ? tr("The Download button now reads Cancel") : QString());
 }
 
 // Judged on the window's palette: the label's own takes its text colour from the style sheet.

@@ -2,6 +2,7 @@
 #include "failureadvice.h"
 #include "versions.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -11,6 +12,12 @@
 #include <algorithm>
 
 namespace {
+// What the advice says, in the user's language.
+struct FailureAdvice
+{
+    Q_DECLARE_TR_FUNCTIONS(FailureAdvice)
+};
+
 // yt-dlp began to need a JavaScript runtime for YouTube with this release.
 const QDate needsDeno(2025, 11, 12);
 
@@ -77,41 +84,56 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
 {
     const QString version = datedVersion(versionText);
     if (version.isEmpty())
-        return {"yt-dlp at " + ran.program};
+        return {FailureAdvice::tr("yt-dlp at %1").arg(ran.program)};
 
-    QStringList advice = {"yt-dlp " + version + " at " + ran.program};
+    QStringList advice = {FailureAdvice::tr("yt-dlp %1 at %2").arg(version, ran.program)};
     const qint64 age = versionDate(version).daysTo(today);
+    const QString updateWith = FailureAdvice::tr("Update it with: %1");
     if (isOld(version, today)) {
-        advice += QString("This yt-dlp is %1 days old. Sites such as YouTube change often, and an old "
-                          "yt-dlp stops working with them.")
-                      .arg(age);
+        advice +=
+            FailureAdvice::tr("This yt-dlp is %n days old. Sites such as YouTube change often, and an old "
+                              "yt-dlp stops working with them.",
+                              "", int(age));
         if (ran.program.startsWith("/usr/"))
-            advice += "It is your system's copy, which cannot update itself. Install the current one for "
-                      "yourself, which Kavari then finds in ~/.local/bin: pipx install \"yt-dlp[default]\"";
+            advice +=
+                FailureAdvice::tr("It is your system's copy, which cannot update itself. Install the current "
+                                  "one for yourself, which Kavari then finds in ~/.local/bin: %1")
+                    .arg("pipx install \"yt-dlp[default]\"");
         else if (isPipxInstall(ran.program))
-            advice += "Update it with: pipx upgrade yt-dlp";
+            advice += updateWith.arg("pipx upgrade yt-dlp");
         else
-            advice += "Update it with: " + shellQuoted(ran.program) + " -U";
+            advice += updateWith.arg(shellQuoted(ran.program) + " -U");
     }
-    const QString installDeno = "Install it with: curl -fsSL https://deno.land/install.sh | sh";
+    const QString installDeno = "curl -fsSL https://deno.land/install.sh | sh";
     const QString deno = denoToAsk(ran, version, today);
     // An old yt-dlp itself may need no deno, but the current one that mends it does.
-    const QString which = versionDate(version) >= needsDeno ? "This yt-dlp" : "The current yt-dlp";
+    const bool current = versionDate(version) < needsDeno;
     switch (denoState(ran, version, today, deno, denoText)) {
     case Deno::Missing:
-        advice +=
-            which + " needs the JavaScript runtime deno for YouTube, and none was found. " + installDeno;
+        advice += current
+            ? FailureAdvice::tr("The current yt-dlp needs the JavaScript runtime deno for YouTube, "
+                                "and none was found. Install it with: %1")
+                  .arg(installDeno)
+            : FailureAdvice::tr("This yt-dlp needs the JavaScript runtime deno for YouTube, and "
+                                "none was found. Install it with: %1")
+                  .arg(installDeno);
         break;
     case Deno::Old:
-        advice += which + " needs deno " + oldestDeno().toString() +
-            " or newer for YouTube, and the deno at " + deno + " is older. " + installDeno;
+        advice += current
+            ? FailureAdvice::tr("The current yt-dlp needs deno %1 or newer for YouTube, and the deno "
+                                "at %2 is older. Install it with: %3")
+                  .arg(oldestDeno().toString(), deno, installDeno)
+            : FailureAdvice::tr("This yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 "
+                                "is older. Install it with: %3")
+                  .arg(oldestDeno().toString(), deno, installDeno);
         break;
     default:
         break;
     }
     // Only M4A is fetched as it is; MP3 is converted, and video and audio are merged.
     if (ran.format != "m4a" && QStandardPaths::findExecutable("ffmpeg", ran.searchPath).isEmpty())
-        advice += "This format needs ffmpeg, and none was found. Install it with: sudo apt install ffmpeg";
+        advice += FailureAdvice::tr("This format needs ffmpeg, and none was found. Install it with: %1")
+                      .arg("sudo apt install ffmpeg");
     return advice;
 }
 
@@ -141,12 +163,13 @@ QString startFailure(const QString &program, const QString &systemSays)
     if (firstLine.startsWith("#!")) {
         const QString interpreter = QString::fromLocal8Bit(firstLine.mid(2).trimmed()).section(' ', 0, 0);
         if (!interpreter.isEmpty() && !QFileInfo(interpreter).isExecutable()) {
-            QString why = "its first line names the interpreter " + interpreter + ", which is missing (" +
-                program + ")";
+            QString why = FailureAdvice::tr("its first line names the interpreter %1, which is missing (%2)")
+                              .arg(interpreter, program);
             if (isPipxInstall(program))
-                why += ". Python was probably upgraded; reinstall it with: pipx reinstall yt-dlp";
+                why += FailureAdvice::tr(". Python was probably upgraded; reinstall it with: %1")
+                           .arg("pipx reinstall yt-dlp");
             return why;
         }
     }
-    return systemSays + " (" + program + ")";
+    return FailureAdvice::tr("%1 (%2)").arg(systemSays, program);
 }

@@ -220,7 +220,7 @@ QStringList FailureCauses::lines(int links) const
             break;
         }
         if (links > 1)
-            line = tr("%1 of the %2 links: %3").arg(std::clamp(counts[cause], 1, links)).arg(links).arg(line);
+            line = tr("%1 of the %n links: %2", "", links).arg(std::clamp(counts[cause], 1, links)).arg(line);
         told += line;
     }
     return told;

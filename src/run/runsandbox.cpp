@@ -41,7 +41,7 @@ bool RunSandbox::open(const QString &outputFolder, QString *why)
     folder = std::make_unique<QTemporaryDir>(
         QString("%1/%2%3-XXXXXX").arg(parent, prefix).arg(QCoreApplication::applicationPid()));
     if (!folder->isValid()) {
-        *why = "no working folder could be made in " + parent + ": " + folder->errorString();
+        *why = tr("no working folder could be made in %1: %2").arg(parent, folder->errorString());
         folder.reset();
         return false;
     }

@@ -44,7 +44,7 @@ void KavariWindow::onReturnPressed()
 void KavariWindow::startDownload()
 {
     if (links().isEmpty()) {
-        QMessageBox::warning(this, "Error", "Please enter a URL");
+        QMessageBox::warning(this, tr("Error"), tr("Please enter a URL"));
         return;
     }
     const QString folder = outputFolder();
@@ -53,7 +53,7 @@ void KavariWindow::startDownload()
     const QByteArray programFile = findProgram("yt-dlp", child.searchPath);
     const QString program = QFile::decodeName(programFile);
     if (const QString problem = folderProblem(folder, program); !problem.isEmpty()) {
-        QMessageBox::warning(this, "Error", problem);
+        QMessageBox::warning(this, tr("Error"), problem);
         return;
     }
 
@@ -68,23 +68,23 @@ void KavariWindow::startDownload()
 
     log->clear();
     isDownloading = true;
-    downloadButton->setText("Cancel");
-    status->show("Downloading...", "blue");
+    downloadButton->setText(tr("Cancel"));
+    status->show(tr("Downloading..."), "blue");
     progress->start(links());
     const QStringList arguments = buildArguments();
-    log->appendNote("Command: yt-dlp " + arguments.join(' '));
+    log->appendNote(tr("Command: %1").arg("yt-dlp " + arguments.join(' ')));
     log->appendNote(QString());
 
     // What the unfinished run noted before its start stays its own until its end.
     if (process->state() != QProcess::NotRunning) {
-        reportStartFailure("the previous download has not ended yet");
+        reportStartFailure(tr("the previous download has not ended yet"));
         return;
     }
     ran = {program, decodedNames(child.searchPath), links(), qualityCombo->currentData().toString(), folder};
     causes = FailureCauses(folder);
     cancelled = false;
     if (program.isEmpty()) {
-        reportStartFailure("no program of that name in " + ran.searchPath.join(", "));
+        reportStartFailure(tr("no program of that name in %1").arg(ran.searchPath.join(", ")));
         return;
     }
     command = childCommand(programFile, arguments, child);
@@ -108,9 +108,9 @@ void KavariWindow::cancelDownload()
     killRun();
     cancelled = true;
     progress->end();
-    log->appendNote("\n--- Download cancelled by user ---");
-    status->show("Cancelled", "orange");
-    downloadButton->setText("Download");
+    log->appendNote(tr("\n--- Download cancelled by user ---"));
+    status->show(tr("Cancelled"), "orange");
+    downloadButton->setText(tr("Download"));
     isDownloading = false;
 }
 
@@ -138,21 +138,21 @@ void KavariWindow::reportEnd(bool complete)
 {
     progress->end();
     isDownloading = false;
-    downloadButton->setText("Download");
+    downloadButton->setText(tr("Download"));
     // A user who went on working elsewhere learns of the end also where the window cannot ask for
     // attention (Wayland), but not of a Cancel they clicked themselves.
     QApplication::alert(this);
     if (!cancelled && !isActiveWindow())
-        notifier->notify(complete ? "Download complete" : "Download failed",
+        notifier->notify(complete ? tr("Download complete") : tr("Download failed"),
                          downloadNotice(ran.links, ran.folder));
     if (complete) {
-        log->appendNote("\n✓ Download completed successfully!");
-        status->show("Complete", "green");
+        log->appendNote(tr("\n✓ Download completed successfully!"));
+        status->show(tr("Complete"), "green");
         return;
     }
-    log->appendNote("\n✗ Download failed or was cancelled");
+    log->appendNote(tr("\n✗ Download failed or was cancelled"));
     // After a Cancel the status changes, but "Cancelled" stays what screen readers last said.
-    status->show("Failed", "red", !cancelled);
+    status->show(tr("Failed"), "red", !cancelled);
     if (cancelled)
         return;
     // Why it failed, which yt-dlp it was, what would mend it, and the update or retry that would.
@@ -176,9 +176,9 @@ void KavariWindow::onProcessErrorOccurred(QProcess::ProcessError error)
 void KavariWindow::reportStartFailure(const QString &why)
 {
     progress->end();
-    log->appendNote("\n✗ yt-dlp could not be started: " + why);
-    status->show("Failed", "red");
-    downloadButton->setText("Download");
+    log->appendNote(tr("\n✗ yt-dlp could not be started: %1").arg(why));
+    status->show(tr("Failed"), "red");
+    downloadButton->setText(tr("Download"));
     isDownloading = false;
 }
 

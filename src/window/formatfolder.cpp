@@ -17,7 +17,7 @@ void KavariWindow::onQualityChanged(int index)
 void KavariWindow::onBrowseClicked()
 {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, "Select Output Directory", outputDirEdit->text(), QFileDialog::ShowDirsOnly);
+        this, tr("Select Output Directory"), outputDirEdit->text(), QFileDialog::ShowDirsOnly);
     if (!folder.isEmpty())
         outputDirEdit->setText(folder);
 }
@@ -36,12 +36,12 @@ QString KavariWindow::outputFolder() const
 QString KavariWindow::folderProblem(const QString &folder, const QString &program) const
 {
     if (folder.isEmpty())
-        return "Please select an output directory";
+        return tr("Please select an output directory");
     // A relative folder would land wherever Kavari happened to be started from.
     if (!folder.startsWith('/'))
-        return "Please enter the output directory as a full path";
+        return tr("Please enter the output directory as a full path");
     if (isPluginFolder(folder, program))
-        return "yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. "
-               "Please choose another output directory.";
+        return tr("yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. "
+                  "Please choose another output directory.");
     return QString();
 }

@@ -29,9 +29,9 @@ KavariWindow::KavariWindow(QWidget *parent)
     connect(process, &QProcess::errorOccurred, this, &KavariWindow::onProcessErrorOccurred);
     connect(notifier, &DesktopNotifier::activated, this, [this] { bringToFront(this); });
     connect(sandbox, &RunSandbox::removed, this, [this](const QString &file) {
-        log->appendNote("\n✗ Removed " + file +
-                        ": yt-dlp would have read this downloaded file as its configuration at its next "
-                        "start, and obeyed whatever options it holds.");
+        log->appendNote(tr("\n✗ Removed %1: yt-dlp would have read this downloaded file as its configuration "
+                           "at its next start, and obeyed whatever options it holds.")
+                            .arg(file));
     });
 }
 

@@ -56,14 +56,14 @@ QString KavariWindow::modeText() const
     const QStringList all = links();
     const bool manyVideos = std::any_of(all.cbegin(), all.cend(), namesManyVideos);
     if (all.size() > 1)
-        return QString("Mode: %1 links, %2")
-            .arg(all.size())
-            .arg(manyVideos && playlistCheckBox->isChecked() ? "playlists whole" : "one video each");
+        return manyVideos && playlistCheckBox->isChecked()
+            ? tr("Mode: %n links, playlists whole", "", int(all.size()))
+            : tr("Mode: %n links, one video each", "", int(all.size()));
     if (!manyVideos)
-        return "Mode: Single video download";
+        return tr("Mode: Single video download");
     if (playlistCheckBox->isChecked())
-        return "Mode: Full playlist download";
-    return "Mode: Single file download (playlist ignored)";
+        return tr("Mode: Full playlist download");
+    return tr("Mode: Single file download (playlist ignored)");
 }
 
 // Grey on a light theme, a lighter grey on a dark one.

@@ -24,7 +24,7 @@
 
 void KavariWindow::setupUi()
 {
-    setWindowTitle("Kavari - By Tolmend");
+    setWindowTitle(tr("Kavari - By Tolmend"));
     setMinimumSize(700, 550);
 
     auto *central = new QWidget(this);
@@ -34,12 +34,12 @@ void KavariWindow::setupUi()
     mainLayout->setSpacing(10);
     mainLayout->setContentsMargins(15, 15, 15, 15);
 
-    auto *urlGroup = new QGroupBox("Video URL", this);
+    auto *urlGroup = new QGroupBox(tr("Video URL"), this);
     auto *urlLayout = new QVBoxLayout(urlGroup);
     urlEdit = new QLineEdit(this);
     urlEdit->setObjectName("urlEdit");
-    urlEdit->setAccessibleName("Video URL");
-    urlEdit->setPlaceholderText("Paste YouTube URL here...");
+    urlEdit->setAccessibleName(tr("Video URL"));
+    urlEdit->setPlaceholderText(tr("Paste YouTube URL here..."));
     // Thousands of pasted links, where a line edit keeps 32,767 characters.
     urlEdit->setMaxLength(1 << 24);
     connect(urlEdit, &QLineEdit::textChanged, this, &KavariWindow::onUrlChanged);
@@ -50,13 +50,13 @@ void KavariWindow::setupUi()
     urlLayout->addWidget(modeLabel);
     mainLayout->addWidget(urlGroup);
 
-    auto *dirGroup = new QGroupBox("Output Directory", this);
+    auto *dirGroup = new QGroupBox(tr("Output Directory"), this);
     auto *dirLayout = new QHBoxLayout(dirGroup);
     outputDirEdit = new QLineEdit(this);
     outputDirEdit->setObjectName("outputDirEdit");
-    outputDirEdit->setAccessibleName("Output Directory");
+    outputDirEdit->setAccessibleName(tr("Output Directory"));
     outputDirEdit->setText(QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
-    browseButton = new QPushButton("Browse...", this);
+    browseButton = new QPushButton(tr("Browse..."), this);
     browseButton->setObjectName("browseButton");
     connect(browseButton, &QPushButton::clicked, this, &KavariWindow::onBrowseClicked);
     connect(outputDirEdit, &QLineEdit::returnPressed, this, &KavariWindow::onReturnPressed);
@@ -64,28 +64,28 @@ void KavariWindow::setupUi()
     dirLayout->addWidget(browseButton);
     mainLayout->addWidget(dirGroup);
 
-    auto *formatGroup = new QGroupBox("Format Options", this);
+    auto *formatGroup = new QGroupBox(tr("Format Options"), this);
     auto *formatRows = new QVBoxLayout(formatGroup);
     auto *formatLayout = new QHBoxLayout;
-    auto *formatCaption = new QLabel("Format:", this);
+    auto *formatCaption = new QLabel(tr("Format:"), this);
     qualityCombo = new QComboBox(this);
     qualityCombo->setObjectName("qualityCombo");
     formatCaption->setBuddy(qualityCombo);
-    qualityCombo->addItem("MP3 (Audio)", QString("mp3"));
-    qualityCombo->addItem("M4A (Audio)", QString("m4a"));
-    qualityCombo->addItem("Best Video + Audio", QString("bestvideo+bestaudio"));
-    qualityCombo->addItem("720p Video", QString("720p"));
-    qualityCombo->addItem("1080p Video", QString("1080p"));
+    qualityCombo->addItem(tr("MP3 (Audio)"), QString("mp3"));
+    qualityCombo->addItem(tr("M4A (Audio)"), QString("m4a"));
+    qualityCombo->addItem(tr("Best Video + Audio"), QString("bestvideo+bestaudio"));
+    qualityCombo->addItem(tr("720p Video"), QString("720p"));
+    qualityCombo->addItem(tr("1080p Video"), QString("1080p"));
     connect(qualityCombo, &QComboBox::currentIndexChanged, this, &KavariWindow::onQualityChanged);
-    auto *audioCaption = new QLabel("Audio Quality:", this);
+    auto *audioCaption = new QLabel(tr("Audio Quality:"), this);
     audioQualityCombo = new QComboBox(this);
     audioQualityCombo->setObjectName("audioQualityCombo");
     audioCaption->setBuddy(audioQualityCombo);
-    audioQualityCombo->addItem("Best", QString("0"));
-    audioQualityCombo->addItem("High (192k)", QString("192"));
-    audioQualityCombo->addItem("Medium (128k)", QString("128"));
-    audioQualityCombo->addItem("Low (64k)", QString("64"));
-    playlistCheckBox = new QCheckBox("Download entire playlist", this);
+    audioQualityCombo->addItem(tr("Best"), QString("0"));
+    audioQualityCombo->addItem(tr("High (192k)"), QString("192"));
+    audioQualityCombo->addItem(tr("Medium (128k)"), QString("128"));
+    audioQualityCombo->addItem(tr("Low (64k)"), QString("64"));
+    playlistCheckBox = new QCheckBox(tr("Download entire playlist"), this);
     playlistCheckBox->setObjectName("playlistCheckBox");
     playlistCheckBox->setChecked(false);
     connect(playlistCheckBox, &QCheckBox::toggled, this, &KavariWindow::updateModeLabel);
@@ -115,7 +115,7 @@ void KavariWindow::setupUi()
     mainLayout->addWidget(formatGroup);
 
     auto *buttonRow = new QHBoxLayout;
-    downloadButton = new QPushButton("Download", this);
+    downloadButton = new QPushButton(tr("Download"), this);
     downloadButton->setObjectName("downloadButton");
     downloadButton->setMinimumHeight(40);
     downloadButton->setStyleSheet("QPushButton { font-size: 14px; font-weight: bold; }");
@@ -136,7 +136,7 @@ void KavariWindow::setupUi()
     // Beside the status, only while a run is on.
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
-    progressBar->setAccessibleName("Download progress");
+    progressBar->setAccessibleName(tr("Download progress"));
     // Its room stays when it is hidden, so that the log does not move at every start and end.
     QSizePolicy keepRoom = progressBar->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
@@ -144,9 +144,9 @@ void KavariWindow::setupUi()
     progressBar->hide();
     progress = new ProgressShown(progressBar, this);
     // Offered after a failure that the current yt-dlp or deno would mend.
-    auto *updateButton = new QPushButton("Update yt-dlp", this);
+    auto *updateButton = new QPushButton(tr("Update yt-dlp"), this);
     updateButton->setObjectName("updateButton");
-    updateButton->setAccessibleName("Update yt-dlp");
+    updateButton->setAccessibleName(tr("Update yt-dlp"));
     // Offered after a failure that the browser's cookies or pauses between videos would mend.
     auto *retryButton = new QPushButton(this);
     retryButton->setObjectName("retryButton");
@@ -159,11 +159,11 @@ void KavariWindow::setupUi()
     statusRow->addWidget(progressBar, 1);
     mainLayout->addLayout(statusRow);
 
-    auto *logGroup = new QGroupBox("Output Log", this);
+    auto *logGroup = new QGroupBox(tr("Output Log"), this);
     auto *logLayout = new QVBoxLayout(logGroup);
     outputLog = new QTextEdit(this);
     outputLog->setObjectName("outputLog");
-    outputLog->setAccessibleName("Output Log");
+    outputLog->setAccessibleName(tr("Output Log"));
     outputLog->setReadOnly(true);
     // Nobody can edit the log, so an undo history would only hold a second copy of all it shows.
     outputLog->setUndoRedoEnabled(false);
