@@ -7,6 +7,7 @@
 #include "kavariwindow.h"
 
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QList>
 #include <QPushButton>
 #include <QString>
@@ -48,6 +49,29 @@ struct TickWatch
         timer.start(2);
     }
     QTimer timer;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    double worstGapMs = 0;
+};
+
+// The longest time between two paints of a widget: how long what it shows could lag behind.
+struct PaintWatch : QObject
+{
+    explicit PaintWatch(QWidget *widget)
+    {
+        widget->installEventFilter(this);
+        clock.start();
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const qint64 now = clock.nsecsElapsed();
+            if (last > 0)
+                worstGapMs = std::max(worstGapMs, (now - last) / 1e6);
+            last = now;
+        }
+        return false;
+    }
     QElapsedTimer clock;
     qint64 last = 0;
     double worstGapMs = 0;

@@ -5,10 +5,14 @@
 //   --both N      the same on standard output and, at the same time, on standard error;
 //   --returns N   N progress updates separated by carriage returns only, as a tool that redraws a
 //                 line in place prints;
-//   --long BYTES  that many bytes with no line break, in writes of 64 KiB.
+//   --long BYTES  that many bytes with no line break, in writes of 64 KiB;
+//   --large N     N progress lines in writes of 1 MiB, through a pipe made that large, as a tool
+//                 that buffers its output writes it.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -41,6 +45,25 @@ int main(int argc, char *argv[])
             const size_t size = left < long(sizeof block) ? size_t(left) : sizeof block;
             if (::write(STDOUT_FILENO, block, size) != ssize_t(size))
                 return 1;
+        }
+        return 0;
+    }
+    if (mode && std::strcmp(argv[1], "--large") == 0) {
+        ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, 1 << 20);
+        std::string buffer;
+        char line[128];
+        for (long i = 0; i < count; ++i) {
+            buffer.append(
+                line,
+                size_t(std::snprintf(
+                    line, sizeof line,
+                    "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)\n",
+                    100.0 * i / count, i % 60, i)));
+            if (buffer.size() >= (1 << 20) || i + 1 == count) {
+                if (::write(STDOUT_FILENO, buffer.data(), buffer.size()) != ssize_t(buffer.size()))
+                    return 1;
+                buffer.clear();
+            }
         }
         return 0;
     }

@@ -5,221 +5,224 @@
     <name>CookieChoice</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Cookies from</source>
-        <translation type="unfinished"></translation>
+        <translation>Cookies aus</translation>
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp liest bei jedem Download die Cookies des hier gewählten Browsers, wie es seine Option --cookies-from-browser tut; Kavari behält keine Kopie davon. Eine Website kann ein Konto sperren, das auf diese Weise genutzt wird.</translation>
     </message>
 </context>
 <context>
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>deno bietet keine Veröffentlichung für diesen Rechner (%1) an</translation>
     </message>
     <message>
         <source>Updating deno</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren von deno</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.deno/bin, in dem ein Download deno suchen würde</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von %1</translation>
     </message>
     <message>
         <source>it gives no checksum of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine Prüfsumme für %1</translation>
     </message>
     <message>
         <source>Checking the checksum of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen der Prüfsumme von %1</translation>
     </message>
     <message>
         <source>its SHA-256 is %1, but %2 says %3</source>
-        <translation type="unfinished"></translation>
+        <translation>der SHA-256-Wert der Datei ist %1, aber %2 nennt %3</translation>
     </message>
     <message>
         <source>Checksum of %1: its SHA-256 matches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme von %1: der SHA-256-Wert stimmt mit %2 überein</translation>
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen von %1</translation>
     </message>
     <message>
         <source>Extracting deno</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken von deno</translation>
     </message>
     <message>
         <source>Extracting deno to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deno wird nach %1 entpackt</translation>
     </message>
     <message>
         <source>it is more than the 512 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>deno ist größer als die erlaubten 512 MiB</translation>
     </message>
     <message>
         <source>it printed no version</source>
-        <translation type="unfinished"></translation>
+        <translation>es gab keine Versionsnummer aus</translation>
     </message>
     <message>
         <source>it is %1, older than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist Version %1, älter als %2</translation>
     </message>
     <message>
         <source>New deno: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues deno: %1</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
     <message>
         <source>Show Kavari</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavari anzeigen</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more
 into %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 und %n weiterer Link
+nach %2</numerusform>
+            <numerusform>%1 und %n weitere Links
+nach %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+nach %2</translation>
     </message>
 </context>
 <context>
     <name>FailureAdvice</name>
     <message>
         <source>yt-dlp at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp unter %1</translation>
     </message>
     <message>
         <source>yt-dlp %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp %1 unter %2</translation>
     </message>
     <message>
         <source>Update it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren Sie es mit: %1</translation>
     </message>
     <message numerus="yes">
         <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Dieses yt-dlp ist %n Tag alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
+            <numerusform>Dieses yt-dlp ist %n Tage alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
         </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist die Kopie Ihres Systems, die sich nicht selbst aktualisieren kann. Installieren Sie die aktuelle Version für sich selbst; Kavari findet sie dann in ~/.local/bin: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle yt-dlp benötigt für YouTube die JavaScript-Laufzeitumgebung deno, die nicht gefunden wurde. Installieren Sie sie mit: %1</translation>
     </message>
     <message>
         <source>This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses yt-dlp benötigt für YouTube die JavaScript-Laufzeitumgebung deno, die nicht gefunden wurde. Installieren Sie sie mit: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle yt-dlp benötigt für YouTube deno %1 oder neuer, und das deno unter %2 ist älter. Installieren Sie es mit: %3</translation>
     </message>
     <message>
         <source>This yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses yt-dlp benötigt für YouTube deno %1 oder neuer, und das deno unter %2 ist älter. Installieren Sie es mit: %3</translation>
     </message>
     <message>
         <source>This format needs ffmpeg, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Format benötigt ffmpeg, das nicht gefunden wurde. Installieren Sie es mit: %1</translation>
     </message>
     <message>
         <source>its first line names the interpreter %1, which is missing (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>seine erste Zeile nennt den Interpreter %1, der fehlt (%2)</translation>
     </message>
     <message>
         <source>. Python was probably upgraded; reinstall it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>. Python wurde wahrscheinlich aktualisiert; installieren Sie yt-dlp neu mit: %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>FailureCauses</name>
     <message>
         <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>wählen Sie unter „Cookies aus“ einen Browser, in dem Sie angemeldet sind</translation>
     </message>
     <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube verlangt von dieser Verbindung einen Nachweis, dass ein Mensch dahintersteht; ein Browser, in dem Sie bei YouTube angemeldet sind, besteht ihn meistens: %1.</translation>
     </message>
     <message>
         <source>Only a signed-in, age-verified account may watch this video: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur ein angemeldetes Konto mit bestätigtem Alter darf dieses Video ansehen: %1.</translation>
     </message>
     <message>
         <source>Only accounts with access may watch this video, which is private or for the channel&apos;s members: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Konten mit Zugriff dürfen dieses Video ansehen, das privat oder den Mitgliedern des Kanals vorbehalten ist: %1.</translation>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website begrenzt, wie viele Videos eine Verbindung abrufen darf (YouTube: etwa 300 pro Stunde ohne Konto). Warten Sie bis zu einer Stunde, oder versuchen Sie es erneut mit Pausen zwischen den Videos.</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video ist am Standort dieser Verbindung nicht verfügbar.</translation>
     </message>
     <message>
         <source>The video is gone, or was never public.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video wurde entfernt oder war nie öffentlich.</translation>
     </message>
     <message>
         <source>YouTube&apos;s player needs the JavaScript runtime deno, and yt-dlp found none it could use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Player von YouTube benötigt die JavaScript-Laufzeitumgebung deno, und yt-dlp hat keine gefunden, die es nutzen kann.</translation>
     </message>
     <message>
         <source>The site refused the file itself (HTTP 403); most often yt-dlp is older than the site&apos;s last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website hat die Datei selbst verweigert (HTTP 403); meistens ist yt-dlp älter als die letzte Änderung der Website.</translation>
     </message>
     <message>
         <source>The disk of the output folder is full: %1 left in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger des Ausgabeordners ist voll: noch %1 frei in %2.</translation>
     </message>
     <message>
         <source>Kavari&apos;s user may not write to %1: it was refused %2. Choose another output directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Benutzer von Kavari darf nicht in %1 schreiben: der Zugriff auf %2 wurde verweigert. Wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>yt-dlp knows no way to read that page: check the link.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp kennt keinen Weg, diese Seite zu lesen: prüfen Sie den Link.</translation>
     </message>
     <message>
         <source>There is no connection to the site: check that this computer is online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es besteht keine Verbindung zur Website: prüfen Sie, ob dieser Rechner online ist.</translation>
     </message>
     <message>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp konnte die Cookies des Browsers nicht lesen, die sein Schlüsselbund schützt. Installieren Sie das Nötige, um ihn zu lesen, mit: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of the %n links: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n Link: %2</numerusform>
+            <numerusform>%1 von %n Links: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -227,593 +230,601 @@ into %2</source>
     <name>Fetch</name>
     <message>
         <source>it had not come whole after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei war nach %1 s noch nicht vollständig angekommen</translation>
     </message>
     <message>
         <source>it had not come whole after %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei war nach %1 Minuten noch nicht vollständig angekommen</translation>
     </message>
     <message>
         <source>Kavari fetches only over https, and %1 is not</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavari lädt nur über https herunter, und %1 ist keine https-Adresse</translation>
     </message>
     <message>
         <source>it was sent on to %1, which is not https</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anfrage wurde an %1 weitergeleitet, eine Adresse ohne https</translation>
     </message>
     <message>
         <source>it is %1 MiB, more than the %2 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei hat %1 MiB, mehr als die erlaubten %2 MiB</translation>
     </message>
     <message>
         <source>it is more than the %1 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als die erlaubten %1 MiB</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>it was sent on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>die Anfrage wurde mehr als %1-mal weitergeleitet</translation>
     </message>
     <message>
         <source>the server answered %1 %2 instead of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit %1 %2 statt mit der Datei</translation>
     </message>
     <message>
         <source>the transfer stopped short, after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Übertragung brach vorzeitig ab, nach %1 von %2 Bytes</translation>
     </message>
     <message>
         <source>the server answered %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Server antwortete mit %1 %2</translation>
     </message>
     <message>
         <source>the name %1 could not be resolved; is this computer online?</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 konnte nicht aufgelöst werden; ist dieser Rechner online?</translation>
     </message>
     <message>
         <source>nothing came for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>seit %1 s kam nichts mehr an</translation>
     </message>
     <message>
         <source>the transfer stopped short, after %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Übertragung brach vorzeitig ab, nach %1 Bytes</translation>
     </message>
 </context>
 <context>
     <name>KavariWindow</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Please enter a URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine URL ein</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird heruntergeladen …</translation>
     </message>
     <message>
         <source>Command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl: %1</translation>
     </message>
     <message>
         <source>the previous download has not ended yet</source>
-        <translation type="unfinished"></translation>
+        <translation>der vorherige Download ist noch nicht beendet</translation>
     </message>
     <message>
         <source>no program of that name in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Programm dieses Namens in %1</translation>
     </message>
     <message>
         <source>
 --- Download cancelled by user ---</source>
-        <translation type="unfinished"></translation>
+        <translation>
+--- Download vom Benutzer abgebrochen ---</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Download abgeschlossen</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
         <source>
 ✓ Download completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✓ Download erfolgreich abgeschlossen!</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>
 ✗ Download failed or was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ Download fehlgeschlagen oder abgebrochen</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlgeschlagen</translation>
     </message>
     <message>
         <source>
 ✗ yt-dlp could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ yt-dlp konnte nicht gestartet werden: %1</translation>
     </message>
     <message>
         <source>Select Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner auswählen</translation>
     </message>
     <message>
         <source>Please select an output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie einen Ausgabeordner aus</translation>
     </message>
     <message>
         <source>Please enter the output directory as a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den Ausgabeordner als vollständigen Pfad ein</translation>
     </message>
     <message>
         <source>yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. Please choose another output directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp würde alles, was in diesen Ordner heruntergeladen wird, beim nächsten Start als Plugin laden. Bitte wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>
 ✗ Removed %1: yt-dlp would have read this downloaded file as its configuration at its next start, and obeyed whatever options it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ %1 entfernt: yt-dlp hätte diese heruntergeladene Datei beim nächsten Start als seine Konfiguration gelesen und alle darin enthaltenen Optionen befolgt.</translation>
     </message>
     <message>
         <source>%1, cookies from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Cookies aus %2</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %n links, playlists whole</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Modus: %n Link, Wiedergabelisten vollständig</numerusform>
+            <numerusform>Modus: %n Links, Wiedergabelisten vollständig</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Mode: %n links, one video each</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Modus: %n Link, je ein Video</numerusform>
+            <numerusform>Modus: %n Links, je ein Video</numerusform>
         </translation>
     </message>
     <message>
         <source>Mode: Single video download</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus: Download eines einzelnen Videos</translation>
     </message>
     <message>
         <source>Mode: Full playlist download</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus: Download der ganzen Wiedergabeliste</translation>
     </message>
     <message>
         <source>Mode: Single file download (playlist ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus: Download einer einzelnen Datei (Wiedergabeliste ignoriert)</translation>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavari – von Tolmend</translation>
     </message>
     <message>
         <source>Video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Video-URL</translation>
     </message>
     <message>
         <source>Paste YouTube URL here...</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube-URL hier einfügen …</translation>
     </message>
     <message>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeordner</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen …</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatoptionen</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>MP3 (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 (Audio)</translation>
     </message>
     <message>
         <source>M4A (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A (Audio)</translation>
     </message>
     <message>
         <source>Best Video + Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes Video + Audio</translation>
     </message>
     <message>
         <source>720p Video</source>
-        <translation type="unfinished"></translation>
+        <translation>720p-Video</translation>
     </message>
     <message>
         <source>1080p Video</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p-Video</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audioqualität:</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste</translation>
     </message>
     <message>
         <source>High (192k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch (192k)</translation>
     </message>
     <message>
         <source>Medium (128k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel (128k)</translation>
     </message>
     <message>
         <source>Low (64k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig (64k)</translation>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Wiedergabeliste laden</translation>
     </message>
     <message>
         <source>Cookies from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cookies aus:</translation>
     </message>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Download-Fortschritt</translation>
     </message>
     <message>
         <source>Update yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp aktualisieren</translation>
     </message>
     <message>
         <source>Output Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabeprotokoll</translation>
     </message>
 </context>
 <context>
     <name>OutputQueue</name>
     <message>
         <source>… %1 more characters not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>… %1 weitere Zeichen nicht angezeigt</translation>
     </message>
 </context>
 <context>
     <name>ReleaseFiles</name>
     <message>
         <source>the keyring %1 that KAVARI_YTDLP_KEYRING names is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>der in KAVARI_YTDLP_KEYRING genannte Schlüsselbund %1 ist kein vollständiger Pfad</translation>
     </message>
     <message>
         <source>the keyring %1 that KAVARI_YTDLP_KEYRING names is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>der in KAVARI_YTDLP_KEYRING genannte Schlüsselbund %1 fehlt</translation>
     </message>
     <message>
         <source>the keyring %1 is missing; reinstall Kavari</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüsselbund %1 fehlt; installieren Sie Kavari neu</translation>
     </message>
     <message>
         <source>the keyring %1 is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüsselbund %1 ist keine Datei</translation>
     </message>
     <message>
         <source>the keyring %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüsselbund %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it is signed by another key (%1), not by yt-dlp&apos;s release key</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit einem anderen Schlüssel (%1) signiert, nicht mit dem Veröffentlichungsschlüssel von yt-dlp</translation>
     </message>
     <message>
         <source>the signature does not match the file: it was changed after it was signed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Signatur passt nicht zur Datei: sie wurde nach dem Signieren verändert</translation>
     </message>
     <message>
         <source>it is signed by a revoked key, which proves nothing any more</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit einem widerrufenen Schlüssel signiert, der nichts mehr beweist</translation>
     </message>
     <message>
         <source>it is signed by an expired key</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist mit einem abgelaufenen Schlüssel signiert</translation>
     </message>
     <message>
         <source>the signature has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>die Signatur ist abgelaufen</translation>
     </message>
     <message>
         <source>the signature could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>die Signatur konnte nicht geprüft werden</translation>
     </message>
     <message>
         <source>gpgv gave no verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>gpgv lieferte kein Ergebnis</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.local/bin, in dem ein Download yt-dlp suchen würde. Melden Sie sich erneut an oder setzen Sie HOME auf Ihren persönlichen Ordner, und versuchen Sie es noch einmal</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Verknüpfung auf %2</translation>
     </message>
     <message>
         <source>%1 is not yt-dlp&apos;s release file but another install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht die veröffentlichte Datei von yt-dlp, sondern eine andere Installation</translation>
     </message>
     <message>
         <source>the tool that installed it, such as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dem Werkzeug, mit dem es installiert wurde, etwa: %1</translation>
     </message>
     <message>
         <source>%1, and Kavari leaves it as it is. Update it with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und Kavari lässt es unverändert. Aktualisieren Sie es mit %2</translation>
     </message>
 </context>
 <context>
     <name>ReleaseJob</name>
     <message>
         <source>Fetching %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von %2 heruntergeladen</translation>
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen von %1</translation>
     </message>
     <message>
         <source>Making a work folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Anlegen eines Arbeitsordners</translation>
     </message>
     <message>
         <source>nothing can be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nichts geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Writing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben von %1</translation>
     </message>
     <message>
         <source>Installing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren von %1</translation>
     </message>
     <message>
         <source>Checking the new %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen des neuen %1</translation>
     </message>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 installiert</translation>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>
     <name>RetryOffer</name>
     <message>
         <source>Retry with cookies from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Cookies aus %1 wiederholen</translation>
     </message>
     <message>
         <source>Retry, pausing between videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Pausen zwischen Videos wiederholen</translation>
     </message>
 </context>
 <context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 konnte kein Arbeitsordner angelegt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>your disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Speicherkontingent ist aufgebraucht</translation>
     </message>
     <message>
         <source>the folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>nothing can be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 kann nichts geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht nach %1 geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it could not be made executable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht ausführbar gemacht werden: %1</translation>
     </message>
     <message>
         <source>it could not be put in place of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht an die Stelle von %1 gesetzt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>The Download button now reads Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Knopf „Herunterladen“ heißt jetzt „Abbrechen“</translation>
     </message>
 </context>
 <context>
     <name>UpdateOffer</name>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp and deno, checked before they run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „yt-dlp aktualisieren“, um die aktuellen Versionen von yt-dlp und deno herunterzuladen; sie werden vor ihrem ersten Start geprüft.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp, checked before it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „yt-dlp aktualisieren“, um die aktuelle Version von yt-dlp herunterzuladen; sie wird vor ihrem ersten Start geprüft.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current deno, checked before it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie auf „yt-dlp aktualisieren“, um die aktuelle Version von deno herunterzuladen; sie wird vor ihrem ersten Start geprüft.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Updating yt-dlp...</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp wird aktualisiert …</translation>
     </message>
     <message>
         <source>
 Click Download to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Klicken Sie auf „Herunterladen“, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <source>
 ✗ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ %1</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Herunterladen</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisiert</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisierung fehlgeschlagen</translation>
     </message>
     <message>
         <source>
 --- Update cancelled by user ---</source>
-        <translation type="unfinished"></translation>
+        <translation>
+--- Aktualisierung vom Benutzer abgebrochen ---</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>Updater</name>
     <message>
         <source>%1; deno is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; deno wird ausgelassen</translation>
     </message>
 </context>
 <context>
     <name>YtDlpRelease</name>
     <message>
         <source>Updating yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren von yt-dlp</translation>
     </message>
     <message>
         <source>Upgrading yt-dlp with pipx</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren von yt-dlp mit pipx</translation>
     </message>
     <message>
         <source>no pipx was found; install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pipx wurde nicht gefunden; installieren Sie es mit: %1</translation>
     </message>
     <message>
         <source>yt-dlp is pipx&apos;s; running: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp wird von pipx verwaltet; ausgeführt wird: %1</translation>
     </message>
     <message>
         <source>pipx ended with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pipx wurde mit dem Exit-Code %1 beendet</translation>
     </message>
     <message>
         <source>Checking the signature of SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen der Signatur von SHA2-256SUMS</translation>
     </message>
     <message>
         <source>gpgv was not found; install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gpgv wurde nicht gefunden; installieren Sie es mit: %1</translation>
     </message>
     <message>
         <source>Signature of SHA2-256SUMS: good, by the key %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signatur von SHA2-256SUMS: gültig, vom Schlüssel %1 aus %2</translation>
     </message>
     <message>
         <source>Reading SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von SHA2-256SUMS</translation>
     </message>
     <message>
         <source>it gives no checksum of yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei enthält keine Prüfsumme für yt-dlp</translation>
     </message>
     <message>
         <source>Checksum of yt-dlp: its SHA-256 matches SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfsumme von yt-dlp: der SHA-256-Wert stimmt mit SHA2-256SUMS überein</translation>
     </message>
     <message>
         <source>The checksum of yt-dlp does not match SHA2-256SUMS; fetching the release once more</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Prüfsumme von yt-dlp stimmt nicht mit SHA2-256SUMS überein; die Veröffentlichung wird erneut heruntergeladen</translation>
     </message>
     <message>
         <source>Checking the checksum of yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichen der Prüfsumme von yt-dlp</translation>
     </message>
     <message>
         <source>its SHA-256 is %1, but SHA2-256SUMS says %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der SHA-256-Wert der Datei ist %1, aber SHA2-256SUMS nennt %2</translation>
     </message>
     <message>
         <source>it printed no version; it needs Python 3.10 or newer as python3</source>
-        <translation type="unfinished"></translation>
+        <translation>es gab keine Versionsnummer aus; es benötigt Python 3.10 oder neuer, aufrufbar als python3</translation>
     </message>
     <message>
         <source>the release offers nothing newer than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Veröffentlichung bietet nichts Neueres als %1</translation>
     </message>
     <message>
         <source>New yt-dlp: %1 (was %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues yt-dlp: %1 (bisher %2)</translation>
     </message>
 </context>
 <context>
     <name>ZipEntry</name>
     <message>
         <source>the archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv ist beschädigt (%1)</translation>
     </message>
     <message>
         <source>the archive holds no file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv enthält keine Datei %1</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 </TS>

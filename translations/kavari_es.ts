@@ -5,221 +5,224 @@
     <name>CookieChoice</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Cookies from</source>
-        <translation type="unfinished"></translation>
+        <translation>Cookies de</translation>
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp lee las cookies del navegador elegido aquí en cada descarga, como hace su opción --cookies-from-browser; Kavari no guarda ninguna copia de ellas. Un sitio puede suspender una cuenta que se use de esta forma.</translation>
     </message>
 </context>
 <context>
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>deno no publica versiones para esta máquina (%1)</translation>
     </message>
     <message>
         <source>Updating deno</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización de deno</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME es «%1», no una ruta completa, así que no hay ningún ~/.deno/bin donde una descarga lo buscaría</translation>
     </message>
     <message>
         <source>Reading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura de %1</translation>
     </message>
     <message>
         <source>it gives no checksum of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no incluye ninguna suma de verificación de %1</translation>
     </message>
     <message>
         <source>Checking the checksum of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación de la suma de verificación de %1</translation>
     </message>
     <message>
         <source>its SHA-256 is %1, but %2 says %3</source>
-        <translation type="unfinished"></translation>
+        <translation>su SHA-256 es %1, pero %2 indica %3</translation>
     </message>
     <message>
         <source>Checksum of %1: its SHA-256 matches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de verificación de %1: su SHA-256 coincide con %2</translation>
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga de %1</translation>
     </message>
     <message>
         <source>Extracting deno</source>
-        <translation type="unfinished"></translation>
+        <translation>La extracción de deno</translation>
     </message>
     <message>
         <source>Extracting deno to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo deno en %1</translation>
     </message>
     <message>
         <source>it is more than the 512 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>supera el máximo permitido de 512 MiB</translation>
     </message>
     <message>
         <source>it printed no version</source>
-        <translation type="unfinished"></translation>
+        <translation>no mostró ninguna versión</translation>
     </message>
     <message>
         <source>it is %1, older than %2</source>
-        <translation type="unfinished"></translation>
+        <translation>es la versión %1, anterior a la %2</translation>
     </message>
     <message>
         <source>New deno: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo deno: %1</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
     <message>
         <source>Show Kavari</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar Kavari</translation>
     </message>
     <message numerus="yes">
         <source>%1 and %n more
 into %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 y %n enlace más
+en %2</numerusform>
+            <numerusform>%1 y %n enlaces más
+en %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1
 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+en %2</translation>
     </message>
 </context>
 <context>
     <name>FailureAdvice</name>
     <message>
         <source>yt-dlp at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp en %1</translation>
     </message>
     <message>
         <source>yt-dlp %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp %1 en %2</translation>
     </message>
     <message>
         <source>Update it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualícelo con: %1</translation>
     </message>
     <message numerus="yes">
         <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Este yt-dlp se publicó hace %n día. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
+            <numerusform>Este yt-dlp se publicó hace %n días. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
         </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es la copia del sistema, que no puede actualizarse sola. Instale la versión actual solo para usted, que Kavari encontrará luego en ~/.local/bin: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El yt-dlp actual necesita el entorno de ejecución de JavaScript deno para YouTube, y no se encontró ninguno. Instálelo con: %1</translation>
     </message>
     <message>
         <source>This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este yt-dlp necesita el entorno de ejecución de JavaScript deno para YouTube, y no se encontró ninguno. Instálelo con: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El yt-dlp actual necesita deno %1 o posterior para YouTube, y el deno de %2 es anterior. Instálelo con: %3</translation>
     </message>
     <message>
         <source>This yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Este yt-dlp necesita deno %1 o posterior para YouTube, y el deno de %2 es anterior. Instálelo con: %3</translation>
     </message>
     <message>
         <source>This format needs ffmpeg, and none was found. Install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este formato necesita ffmpeg, y no se encontró. Instálelo con: %1</translation>
     </message>
     <message>
         <source>its first line names the interpreter %1, which is missing (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>su primera línea indica el intérprete %1, que no existe (%2)</translation>
     </message>
     <message>
         <source>. Python was probably upgraded; reinstall it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>. Probablemente se actualizó Python; reinstálelo con: %1</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>FailureCauses</name>
     <message>
         <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>elija en «Cookies de» un navegador en el que tenga la sesión iniciada</translation>
     </message>
     <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>YouTube pide que esta conexión demuestre que hay una persona detrás; un navegador en el que tenga la sesión iniciada en YouTube suele superar la prueba: %1.</translation>
     </message>
     <message>
         <source>Only a signed-in, age-verified account may watch this video: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo una cuenta con la sesión iniciada y la edad verificada puede ver este vídeo: %1.</translation>
     </message>
     <message>
         <source>Only accounts with access may watch this video, which is private or for the channel&apos;s members: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo las cuentas con acceso pueden ver este vídeo, que es privado o para los miembros del canal: %1.</translation>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sitio limita cuántos vídeos puede descargar una conexión (YouTube: unos 300 por hora sin cuenta). Espere hasta una hora o vuelva a intentarlo con pausas entre los vídeos.</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vídeo no está disponible en el lugar desde el que se conecta.</translation>
     </message>
     <message>
         <source>The video is gone, or was never public.</source>
-        <translation type="unfinished"></translation>
+        <translation>El vídeo ya no existe o nunca fue público.</translation>
     </message>
     <message>
         <source>YouTube&apos;s player needs the JavaScript runtime deno, and yt-dlp found none it could use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reproductor de YouTube necesita el entorno de ejecución de JavaScript deno, y yt-dlp no encontró ninguno que pudiera usar.</translation>
     </message>
     <message>
         <source>The site refused the file itself (HTTP 403); most often yt-dlp is older than the site&apos;s last change.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sitio rechazó el propio archivo (HTTP 403); lo más habitual es que yt-dlp sea anterior al último cambio del sitio.</translation>
     </message>
     <message>
         <source>The disk of the output folder is full: %1 left in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco de la carpeta de destino está lleno: quedan %1 en %2.</translation>
     </message>
     <message>
         <source>Kavari&apos;s user may not write to %1: it was refused %2. Choose another output directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El usuario de Kavari no puede escribir en %1: se le denegó el acceso a %2. Elija otra carpeta de destino.</translation>
     </message>
     <message>
         <source>yt-dlp knows no way to read that page: check the link.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp no sabe leer esa página: compruebe el enlace.</translation>
     </message>
     <message>
         <source>There is no connection to the site: check that this computer is online.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay conexión con el sitio: compruebe que este equipo está conectado a Internet.</translation>
     </message>
     <message>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp no pudo leer las cookies del navegador, que protege su anillo de claves. Instale lo necesario para leerlo con: %1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of the %n links: %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n enlace: %2</numerusform>
+            <numerusform>%1 de los %n enlaces: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -227,593 +230,601 @@ into %2</source>
     <name>Fetch</name>
     <message>
         <source>it had not come whole after %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>no había llegado completo después de %1 s</translation>
     </message>
     <message>
         <source>it had not come whole after %1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>no había llegado completo después de %1 minutos</translation>
     </message>
     <message>
         <source>Kavari fetches only over https, and %1 is not</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavari solo descarga mediante https, y %1 no usa https</translation>
     </message>
     <message>
         <source>it was sent on to %1, which is not https</source>
-        <translation type="unfinished"></translation>
+        <translation>se redirigió a %1, que no es https</translation>
     </message>
     <message>
         <source>it is %1 MiB, more than the %2 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa %1 MiB, más que el máximo permitido de %2 MiB</translation>
     </message>
     <message>
         <source>it is more than the %1 MiB it may be</source>
-        <translation type="unfinished"></translation>
+        <translation>supera el máximo permitido de %1 MiB</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir: %1</translation>
     </message>
     <message>
         <source>it was sent on more than %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>se redirigió más de %1 veces</translation>
     </message>
     <message>
         <source>the server answered %1 %2 instead of the file</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor respondió %1 %2 en lugar del archivo</translation>
     </message>
     <message>
         <source>the transfer stopped short, after %1 of %2 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la transferencia se interrumpió tras %1 de %2 bytes</translation>
     </message>
     <message>
         <source>the server answered %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor respondió %1 %2</translation>
     </message>
     <message>
         <source>the name %1 could not be resolved; is this computer online?</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo resolver el nombre %1; ¿está este equipo conectado a Internet?</translation>
     </message>
     <message>
         <source>nothing came for %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>no llegó nada durante %1 s</translation>
     </message>
     <message>
         <source>the transfer stopped short, after %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la transferencia se interrumpió tras %1 bytes</translation>
     </message>
 </context>
 <context>
     <name>KavariWindow</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Please enter a URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca una URL</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando…</translation>
     </message>
     <message>
         <source>Command: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden: %1</translation>
     </message>
     <message>
         <source>the previous download has not ended yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la descarga anterior todavía no ha terminado</translation>
     </message>
     <message>
         <source>no program of that name in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún programa con ese nombre en %1</translation>
     </message>
     <message>
         <source>
 --- Download cancelled by user ---</source>
-        <translation type="unfinished"></translation>
+        <translation>
+--- Descarga cancelada por el usuario ---</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga completada</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la descarga</translation>
     </message>
     <message>
         <source>
 ✓ Download completed successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✓ ¡Descarga completada correctamente!</translation>
     </message>
     <message>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
     <message>
         <source>
 ✗ Download failed or was cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ La descarga falló o se canceló</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fallido</translation>
     </message>
     <message>
         <source>
 ✗ yt-dlp could not be started: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ No se pudo iniciar yt-dlp: %1</translation>
     </message>
     <message>
         <source>Select Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar carpeta de destino</translation>
     </message>
     <message>
         <source>Please select an output directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta de destino</translation>
     </message>
     <message>
         <source>Please enter the output directory as a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la carpeta de destino como una ruta completa</translation>
     </message>
     <message>
         <source>yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. Please choose another output directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp cargaría como complemento todo lo que se descargue en esta carpeta la próxima vez que se inicie. Elija otra carpeta de destino.</translation>
     </message>
     <message>
         <source>
 ✗ Removed %1: yt-dlp would have read this downloaded file as its configuration at its next start, and obeyed whatever options it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ Se eliminó %1: yt-dlp habría leído este archivo descargado como su configuración la próxima vez que se iniciara, y habría obedecido todas las opciones que contuviera.</translation>
     </message>
     <message>
         <source>%1, cookies from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, cookies de %2</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %n links, playlists whole</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Modo: %n enlace, listas de reproducción completas</numerusform>
+            <numerusform>Modo: %n enlaces, listas de reproducción completas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Mode: %n links, one video each</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Modo: %n enlace, un vídeo por enlace</numerusform>
+            <numerusform>Modo: %n enlaces, un vídeo por enlace</numerusform>
         </translation>
     </message>
     <message>
         <source>Mode: Single video download</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo: descarga de un solo vídeo</translation>
     </message>
     <message>
         <source>Mode: Full playlist download</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo: descarga de la lista de reproducción completa</translation>
     </message>
     <message>
         <source>Mode: Single file download (playlist ignored)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo: descarga de un solo archivo (se ignora la lista de reproducción)</translation>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation type="unfinished"></translation>
+        <translation>Kavari - Por Tolmend</translation>
     </message>
     <message>
         <source>Video URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL del vídeo</translation>
     </message>
     <message>
         <source>Paste YouTube URL here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegue aquí la URL de YouTube…</translation>
     </message>
     <message>
         <source>Output Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar…</translation>
     </message>
     <message>
         <source>Format Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de formato</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>MP3 (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>MP3 (audio)</translation>
     </message>
     <message>
         <source>M4A (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>M4A (audio)</translation>
     </message>
     <message>
         <source>Best Video + Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor vídeo + audio</translation>
     </message>
     <message>
         <source>720p Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo 720p</translation>
     </message>
     <message>
         <source>1080p Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo 1080p</translation>
     </message>
     <message>
         <source>Audio Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de audio:</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Máxima</translation>
     </message>
     <message>
         <source>High (192k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta (192k)</translation>
     </message>
     <message>
         <source>Medium (128k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Media (128k)</translation>
     </message>
     <message>
         <source>Low (64k)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja (64k)</translation>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar lista completa</translation>
     </message>
     <message>
         <source>Cookies from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cookies de:</translation>
     </message>
     <message>
         <source>Download progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso de la descarga</translation>
     </message>
     <message>
         <source>Update yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar yt-dlp</translation>
     </message>
     <message>
         <source>Output Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de salida</translation>
     </message>
 </context>
 <context>
     <name>OutputQueue</name>
     <message>
         <source>… %1 more characters not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>… %1 caracteres más sin mostrar</translation>
     </message>
 </context>
 <context>
     <name>ReleaseFiles</name>
     <message>
         <source>the keyring %1 that KAVARI_YTDLP_KEYRING names is not a full path</source>
-        <translation type="unfinished"></translation>
+        <translation>el anillo de claves %1 que indica KAVARI_YTDLP_KEYRING no es una ruta completa</translation>
     </message>
     <message>
         <source>the keyring %1 that KAVARI_YTDLP_KEYRING names is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>el anillo de claves %1 que indica KAVARI_YTDLP_KEYRING no existe</translation>
     </message>
     <message>
         <source>the keyring %1 is missing; reinstall Kavari</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el anillo de claves %1; reinstale Kavari</translation>
     </message>
     <message>
         <source>the keyring %1 is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>el anillo de claves %1 no es un archivo</translation>
     </message>
     <message>
         <source>the keyring %1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>el anillo de claves %1 no se puede leer</translation>
     </message>
     <message>
         <source>it is signed by another key (%1), not by yt-dlp&apos;s release key</source>
-        <translation type="unfinished"></translation>
+        <translation>está firmado con otra clave (%1), no con la clave de publicación de yt-dlp</translation>
     </message>
     <message>
         <source>the signature does not match the file: it was changed after it was signed</source>
-        <translation type="unfinished"></translation>
+        <translation>la firma no coincide con el archivo: se modificó después de firmarlo</translation>
     </message>
     <message>
         <source>it is signed by a revoked key, which proves nothing any more</source>
-        <translation type="unfinished"></translation>
+        <translation>está firmado con una clave revocada, que ya no demuestra nada</translation>
     </message>
     <message>
         <source>it is signed by an expired key</source>
-        <translation type="unfinished"></translation>
+        <translation>está firmado con una clave caducada</translation>
     </message>
     <message>
         <source>the signature has expired</source>
-        <translation type="unfinished"></translation>
+        <translation>la firma ha caducado</translation>
     </message>
     <message>
         <source>the signature could not be checked</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo comprobar la firma</translation>
     </message>
     <message>
         <source>gpgv gave no verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>gpgv no dio ningún veredicto</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation type="unfinished"></translation>
+        <translation>HOME es «%1», no una ruta completa, así que no hay ningún ~/.local/bin donde una descarga lo buscaría. Vuelva a iniciar sesión, o asigne a HOME su carpeta personal, e inténtelo otra vez</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un enlace a %2</translation>
     </message>
     <message>
         <source>%1 is not yt-dlp&apos;s release file but another install</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es el archivo publicado de yt-dlp, sino otra instalación</translation>
     </message>
     <message>
         <source>the tool that installed it, such as: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la herramienta que lo instaló, por ejemplo: %1</translation>
     </message>
     <message>
         <source>%1, and Kavari leaves it as it is. Update it with %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y Kavari lo deja como está. Actualícelo con %2</translation>
     </message>
 </context>
 <context>
     <name>ReleaseJob</name>
     <message>
         <source>Fetching %1 from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1 desde %2</translation>
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga de %1</translation>
     </message>
     <message>
         <source>Making a work folder</source>
-        <translation type="unfinished"></translation>
+        <translation>La creación de una carpeta de trabajo</translation>
     </message>
     <message>
         <source>nothing can be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir nada en %1: %2</translation>
     </message>
     <message>
         <source>Writing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura de %1</translation>
     </message>
     <message>
         <source>Installing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La instalación de %1</translation>
     </message>
     <message>
         <source>Checking the new %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación del nuevo %1</translation>
     </message>
     <message>
         <source>Installed %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha instalado %1</translation>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha fallado: %2</translation>
     </message>
 </context>
 <context>
     <name>RetryOffer</name>
     <message>
         <source>Retry with cookies from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar con cookies de %1</translation>
     </message>
     <message>
         <source>Retry, pausing between videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar con pausas entre vídeos</translation>
     </message>
 </context>
 <context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear una carpeta de trabajo en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>StagedFile</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>your disk quota is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha agotado su cuota de disco</translation>
     </message>
     <message>
         <source>the folder %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la carpeta %1: %2</translation>
     </message>
     <message>
         <source>nothing can be written in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir nada en %1: %2</translation>
     </message>
     <message>
         <source>it could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir en %1: %2</translation>
     </message>
     <message>
         <source>it could not be made executable: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo hacer ejecutable: %1</translation>
     </message>
     <message>
         <source>it could not be put in place of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo poner en lugar de %1: %2</translation>
     </message>
 </context>
 <context>
     <name>StatusLine</name>
     <message>
         <source>The Download button now reads Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>El botón Descargar ahora dice Cancelar</translation>
     </message>
 </context>
 <context>
     <name>UpdateOffer</name>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp and deno, checked before they run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Actualizar yt-dlp» para descargar las versiones actuales de yt-dlp y deno, que se comprueban antes de ejecutarse.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp, checked before it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Actualizar yt-dlp» para descargar la versión actual de yt-dlp, que se comprueba antes de ejecutarse.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current deno, checked before it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Actualizar yt-dlp» para descargar la versión actual de deno, que se comprueba antes de ejecutarse.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Updating yt-dlp...</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizando yt-dlp…</translation>
     </message>
     <message>
         <source>
 Click Download to try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Pulse Descargar para volver a intentarlo.</translation>
     </message>
     <message>
         <source>
 ✗ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+✗ %1</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizado</translation>
     </message>
     <message>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la actualización</translation>
     </message>
     <message>
         <source>
 --- Update cancelled by user ---</source>
-        <translation type="unfinished"></translation>
+        <translation>
+--- Actualización cancelada por el usuario ---</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado</translation>
     </message>
 </context>
 <context>
     <name>Updater</name>
     <message>
         <source>%1; deno is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se omite deno</translation>
     </message>
 </context>
 <context>
     <name>YtDlpRelease</name>
     <message>
         <source>Updating yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización de yt-dlp</translation>
     </message>
     <message>
         <source>Upgrading yt-dlp with pipx</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización de yt-dlp con pipx</translation>
     </message>
     <message>
         <source>no pipx was found; install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró pipx; instálelo con: %1</translation>
     </message>
     <message>
         <source>yt-dlp is pipx&apos;s; running: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>yt-dlp lo gestiona pipx; ejecutando: %1</translation>
     </message>
     <message>
         <source>pipx ended with exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pipx terminó con el código de salida %1</translation>
     </message>
     <message>
         <source>Checking the signature of SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación de la firma de SHA2-256SUMS</translation>
     </message>
     <message>
         <source>gpgv was not found; install it with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró gpgv; instálelo con: %1</translation>
     </message>
     <message>
         <source>Signature of SHA2-256SUMS: good, by the key %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma de SHA2-256SUMS: válida, hecha con la clave %1 de %2</translation>
     </message>
     <message>
         <source>Reading SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>La lectura de SHA2-256SUMS</translation>
     </message>
     <message>
         <source>it gives no checksum of yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>no incluye ninguna suma de verificación de yt-dlp</translation>
     </message>
     <message>
         <source>Checksum of yt-dlp: its SHA-256 matches SHA2-256SUMS</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma de verificación de yt-dlp: su SHA-256 coincide con SHA2-256SUMS</translation>
     </message>
     <message>
         <source>The checksum of yt-dlp does not match SHA2-256SUMS; fetching the release once more</source>
-        <translation type="unfinished"></translation>
+        <translation>La suma de verificación de yt-dlp no coincide con SHA2-256SUMS; se vuelve a descargar la versión publicada</translation>
     </message>
     <message>
         <source>Checking the checksum of yt-dlp</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación de la suma de verificación de yt-dlp</translation>
     </message>
     <message>
         <source>its SHA-256 is %1, but SHA2-256SUMS says %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su SHA-256 es %1, pero SHA2-256SUMS indica %2</translation>
     </message>
     <message>
         <source>it printed no version; it needs Python 3.10 or newer as python3</source>
-        <translation type="unfinished"></translation>
+        <translation>no mostró ninguna versión; necesita Python 3.10 o posterior como python3</translation>
     </message>
     <message>
         <source>the release offers nothing newer than %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión publicada no ofrece nada más reciente que la %1</translation>
     </message>
     <message>
         <source>New yt-dlp: %1 (was %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo yt-dlp: %1 (antes %2)</translation>
     </message>
 </context>
 <context>
     <name>ZipEntry</name>
     <message>
         <source>the archive is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo comprimido está dañado (%1)</translation>
     </message>
     <message>
         <source>the archive holds no file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo comprimido no contiene ningún archivo %1</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir: %1</translation>
     </message>
 </context>
 </TS>

@@ -183,4 +183,6 @@ void KavariWindow::setupUi()
     styleModeLabel();
     updateModeLabel();
     onQualityChanged(0);
+    // Wider only where a language's labels need it: squeezed, a row would cut them off.
+    setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
 }

@@ -7,6 +7,7 @@
 #include "readablecolour.h"
 #include "terminationsignals.h"
 #include "testrelease.h"
+#include "translations.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QDirIterator>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +33,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTranslator>
 
 #include <csignal>
 #include <functional>
@@ -163,6 +166,10 @@ private slots:
     void shouldRetryAsTheOfferSays();
     void shouldKeepTheOutcomeInView();
     void shouldKeepTheStatusReadableOnADarkTheme();
+    void shouldSpeakEachLanguageWhole_data();
+    void shouldSpeakEachLanguageWhole();
+    void shouldFollowTheSessionsLanguage_data();
+    void shouldFollowTheSessionsLanguage();
     void shouldDownloadWithTheRealYtDlp_data();
     void shouldDownloadWithTheRealYtDlp();
 
@@ -1280,6 +1287,116 @@ void tst_Window::shouldKeepTheStatusReadableOnADarkTheme()
              "color: red; font-weight: bold;color: #666; font-style: italic;");
 }
 
+// Each shipped language, read off the widgets: every text that its catalogue translates is shown
+// translated, a run's outcome too, and at the window's smallest size nothing is cut off, the offers
+// after a failure included. "C" is English exactly as it has always been.
+void tst_Window::shouldSpeakEachLanguageWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"C", "de", "es", "fr", "pt_BR", "ru", "zh_CN"})
+        QTest::newRow(language) << language;
+}
+
+void tst_Window::shouldSpeakEachLanguageWhole()
+{
+    QFETCH(QString, language);
+    const auto shownTexts = [](QWidget *window) {
+        QStringList texts = {window->windowTitle()};
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            texts << widget->accessibleName() << widget->toolTip();
+            if (auto *label = qobject_cast<QLabel *>(widget))
+                texts << label->text();
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                texts << button->text();
+            if (auto *group = qobject_cast<QGroupBox *>(widget))
+                texts << group->title();
+            if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                texts << edit->placeholderText();
+            for (int item = 0;
+                 qobject_cast<QComboBox *>(widget) && item < qobject_cast<QComboBox *>(widget)->count();
+                 ++item)
+                texts << qobject_cast<QComboBox *>(widget)->itemText(item);
+        }
+        return texts;
+    };
+    const QStringList profile = {".mozilla/firefox/p.default/cookies.sqlite"};
+    const QStringList english = shownTexts(Run(profile).window.get());
+    const auto guard = qScopeGuard([] {
+        for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    });
+    QCOMPARE(installTranslations(qApp, {language}), language == "C" ? QString() : language);
+    Run run(profile);
+    const QStringList shown = shownTexts(run.window.get());
+    QCOMPARE(shown.size(), english.size());
+    for (qsizetype at = 0; at < shown.size(); ++at) {
+        const QByteArray source = english[at].toUtf8();
+        const bool kept = QCoreApplication::translate("KavariWindow", source) == english[at] &&
+            QCoreApplication::translate("CookieChoice", source) == english[at];
+        QVERIFY2(shown[at] != english[at] || kept, qPrintable(english[at]));
+        QVERIFY(language != "C" || shown[at] == english[at]);
+    }
+    run.window->resize(run.window->minimumSize());
+    run.window->show();
+    writeScript(run.fake.filePath("said"), "ERROR: [youtube] x: Sign in to confirm you're not a bot\n");
+    writeScript(run.fake.filePath("version"), "echo 2020.01.01");
+    run.fake.install("[ -e said ] || exit 0\ncat said >&2\nexit 1");
+    run.start();
+    QStringList outcome = {run.button->text()};
+    QTRY_VERIFY(!run.retry->isHidden() && !run.window->findChild<QPushButton *>("updateButton")->isHidden());
+    for (QWidget *widget : run.window->findChildren<QWidget *>()) {
+        if (widget->isVisible() &&
+            (qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget) ||
+             qobject_cast<QComboBox *>(widget)))
+            QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(widget->objectName()));
+    }
+    outcome << run.status->text() << run.lines().filter(QRegularExpression("^✗")).value(0);
+    QFile::remove(run.fake.filePath("said"));
+    run.button->click();
+    QTRY_VERIFY(run.lines().last().startsWith("✓"));
+    outcome << run.status->text() << run.lines().last();
+    const QStringList inEnglish = {"Cancel", "Failed", failed, "Complete", completed};
+    for (qsizetype at = 0; at < outcome.size(); ++at)
+        QCOMPARE(outcome[at] == inEnglish[at], language == "C");
+}
+
+// What the session names, through uiLanguages() as main() reads it.
+void tst_Window::shouldFollowTheSessionsLanguage_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("LANGUAGE=de:en") << QByteArray("LANGUAGE") << QByteArray("de:en") << "de";
+    QTest::newRow("LANG=pt_BR.UTF-8") << QByteArray("LANG") << QByteArray("pt_BR.UTF-8") << "pt_BR";
+    QTest::newRow("LANGUAGE=en:de: English first") << QByteArray("LANGUAGE") << QByteArray("en:de") << "";
+    QTest::newRow("LANGUAGE=pt_PT: none of its own, English") << QByteArray("LANGUAGE") << QByteArray("pt_PT") << "";
+    QTest::newRow("LANGUAGE=zh_TW: none of its own, English") << QByteArray("LANGUAGE") << QByteArray("zh_TW") << "";
+    QTest::newRow("LANG=C") << QByteArray("LANG") << QByteArray("C") << "";
+}
+
+void tst_Window::shouldFollowTheSessionsLanguage()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, button);
+    QProcess kavari;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *other : {"LANGUAGE", "LANG", "LC_ALL", "LC_MESSAGES"})
+        environment.remove(other);
+    environment.insert(variable, value);
+    kavari.setProcessEnvironment(environment);
+    kavari.start(QCoreApplication::applicationFilePath(), {"--kavari-language"});
+    QVERIFY(kavari.waitForFinished(10000));
+    QTranslator catalogue;
+    QVERIFY(button.isEmpty() ||
+            catalogue.load("kavari_" + button, QCoreApplication::applicationDirPath() + "/../translations"));
+    const QString download = button.isEmpty() ? "Download" : catalogue.translate("KavariWindow", "Download");
+    QVERIFY(download != "Download" || button.isEmpty());
+    QCOMPARE(QString::fromUtf8(kavari.readAllStandardOutput()), download);
+}
+
 void tst_Window::shouldDownloadWithTheRealYtDlp_data()
 {
     QTest::addColumn<QString>("file");
@@ -1333,6 +1450,7 @@ int main(int argc, char *argv[])
     // Kavari set up as its main() sets it up, downloading the link argv[2] from the start; with
     // --kavari-update, also clicking "Update yt-dlp" once it is offered.
     if (argc == 3 && (qstrcmp(argv[1], "--kavari") == 0 || qstrcmp(argv[1], "--kavari-update") == 0)) {
+        installTranslations(&app, QLocale::system().uiLanguages());
         KavariWindow window;
         closeOnTerminationSignals();
         window.show();
@@ -1347,6 +1465,12 @@ int main(int argc, char *argv[])
         if (qstrcmp(argv[1], "--kavari-update") == 0)
             offered.start(50);
         return app.exec();
+    }
+    // The Download button of Kavari in the session's language, as its main() finds it.
+    if (argc == 2 && qstrcmp(argv[1], "--kavari-language") == 0) {
+        installTranslations(&app, QLocale::system().uiLanguages());
+        QTextStream(stdout) << KavariWindow().findChild<QPushButton *>("downloadButton")->text();
+        return 0;
     }
     tst_Window test;
     QTEST_SET_MAIN_SOURCE_PATH
