@@ -90,15 +90,23 @@ bool RunSandbox::close()
     return planted;
 }
 
-void RunSandbox::removeAbandoned()
+QStringList abandonedFolders(const QString &prefix)
 {
-    static const QRegularExpression owned("^" + prefix + "(\\d+)-");
-    QDir parent(temporaryFolder());
+    const QRegularExpression owned("^" + QRegularExpression::escape(prefix) + "(\\d+)-");
+    const QDir parent(temporaryFolder());
+    QStringList abandoned;
     for (const QString &name : parent.entryList({prefix + "*"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
         const qint64 owner = owned.match(name).captured(1).toLongLong();
-        // Only empty folders go: rmdir refuses any other.
         if (owner > 0 && owner != QCoreApplication::applicationPid() && ::kill(pid_t(owner), 0) != 0 &&
             errno == ESRCH)
-            parent.rmdir(name);
+            abandoned += parent.filePath(name);
     }
+    return abandoned;
+}
+
+void RunSandbox::removeAbandoned()
+{
+    // Only empty folders go: rmdir refuses any other.
+    for (const QString &folder : abandonedFolders(prefix))
+        QDir().rmdir(folder);
 }

@@ -12,6 +12,8 @@ class QFileSystemWatcher;
 
 // TMPDIR, or /tmp where TMPDIR names a missing or read-only folder, which must not stop Kavari's work.
 QString temporaryFolder();
+// The folders there whose names are the prefix, then the process id of a Kavari that is gone.
+QStringList abandonedFolders(const QString &prefix);
 
 // Keeps a run from leaving anything where yt-dlp would obey it at its next start: the run works in
 // an empty folder of its own, and a configuration file it saves in the output folder is removed

@@ -8,12 +8,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <cerrno>
 #include <climits>
-#include <csignal>
 #include <cstdlib>
 
 namespace {
@@ -59,14 +56,8 @@ void ReleaseJob::removeAbandoned(const ChildCommand &ran)
         folders += folderOf(resolved);
     for (const QByteArray &folder : folders)
         StagedFile::removeAbandoned(folder);
-    static const QRegularExpression owned("^" + workPrefix + "(\\d+)-");
-    QDir temporary(temporaryFolder());
-    for (const QString &name : temporary.entryList({workPrefix + "*"}, QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const qint64 owner = owned.match(name).captured(1).toLongLong();
-        if (owner > 0 && owner != QCoreApplication::applicationPid() && ::kill(pid_t(owner), 0) != 0 &&
-            errno == ESRCH)
-            QDir(temporary.filePath(name)).removeRecursively();
-    }
+    for (const QString &folder : abandonedFolders(workPrefix))
+        QDir(folder).removeRecursively();
 }
 
 void ReleaseJob::fetch(const QUrl &folder, const QString &name, qint64 limit, QIODevice *into,
