@@ -28,6 +28,7 @@ private slots:
     void shouldLayOutWhatIsSeenAsQtWould_data();
     void shouldLayOutWhatIsSeenAsQtWould();
     void shouldCopyWhatWasNeverShown();
+    void shouldKeepTheEndInViewWhileResized();
 };
 
 // Each step is output of a channel ("0:text", "1:text"), Kavari's own line ("note:text"), or a
@@ -225,6 +226,39 @@ void tst_Log::shouldCopyWhatWasNeverShown()
     view.selectAll();
     view.copy();
     QCOMPARE(QGuiApplication::clipboard()->text().trimmed(), lines.join('\n'));
+}
+
+// Narrower and wider while the lines come: every line there, and the end in view.
+void tst_Log::shouldKeepTheEndInViewWhileResized()
+{
+    QTextEdit view;
+    RunLog log(&view, nullptr);
+    view.resize(600, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QStringList lines;
+    for (int at = 0; at < 30000; ++at) {
+        lines += QString("line-%1-").arg(at).leftJustified(100, 'x');
+        if (at % 1000 == 999) {
+            log.appendOutput(lines.mid(at - 999).join('\n') + '\n', 0);
+            view.resize(at % 2000 == 999 ? 180 : 900, 300);
+            QCoreApplication::processEvents();
+        }
+    }
+    QTRY_VERIFY(view.toPlainText().count('\n') >= lines.size());
+    QCOMPARE(view.toPlainText().trimmed(), lines.join('\n'));
+    // Re-wrapped by counting, as Qt's own layout wraps the same paragraphs at the last width.
+    const std::unique_ptr<QTextDocument> qt(view.document()->clone());
+    qt->setDefaultFont(view.document()->defaultFont());
+    qt->setDefaultTextOption(view.document()->defaultTextOption());
+    qt->setTextWidth(view.document()->textWidth());
+    QCOMPARE(view.document()->documentLayout()->documentSize().height(),
+             qt->documentLayout()->documentSize().height());
+    QScrollBar *bar = view.verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+    QTextCursor lastLine(view.document()->lastBlock().previous());
+    lastLine.movePosition(QTextCursor::EndOfBlock);
+    QVERIFY(view.cursorRect(lastLine).bottom() <= view.viewport()->height());
 }
 
 QTEST_MAIN(tst_Log)

@@ -350,14 +350,17 @@ void tst_Update::shouldUpdateYtDlpAndDeno()
     QVERIFY2(failure.isEmpty() ? said.last().isEmpty() : said.last().startsWith(failure),
              qPrintable(said.join('\n')));
     QVERIFY2(!missing, "the target was missing for a moment");
+    // AddressSanitizer keeps what was freed for a while, to catch a use after it: no memory to count.
+#ifndef __SANITIZE_ADDRESS__
     if (served.startsWith("flood")) {
         // Never more than the file's limit held at once, and given back after the failure.
         const qint64 limitKiB = words.last() == "SHA2-256SUMS" ? 1024 : 0;
-        QVERIFY2(memoryKiB("VmHWM:") - memoryBefore < limitKiB + 24 * 1024,
+        QVERIFY2(memoryKiB("VmHWM:") - memoryBefore < limitKiB + 8 * 1024,
                  qPrintable(QString::number(memoryKiB("VmHWM:") - memoryBefore)));
-        QVERIFY2(memoryKiB("VmRSS:") - memoryBefore < 16 * 1024,
+        QVERIFY2(memoryKiB("VmRSS:") - memoryBefore < 8 * 1024,
                  qPrintable(QString::number(memoryKiB("VmRSS:") - memoryBefore)));
     }
+#endif
     for (const QString &name : installed) {
         const QByteArray path = homeBytes + "/" + name.toUtf8();
         QCOMPARE(contents(path),
