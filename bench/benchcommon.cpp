@@ -100,8 +100,9 @@ FloodedWindow::FloodedWindow(long lines)
 
 FloodedWindow::FloodedWindow(const QStringList &generator)
 {
-    fake.install("if [ -e flooded ]; then exit 0; fi\ntouch flooded\n'" + QFile::encodeName(floodgen()) +
-                 "' " + generator.join(' ').toUtf8() + "\nstatus=$?\ndate +%s%N > writer.end\nexit $status");
+    // The writer is the process Kavari starts, as yt-dlp is, and notes the moment it is done.
+    fake.install("if [ -e flooded ]; then exit 0; fi\ntouch flooded\nFLOODGEN_END=writer.end exec '" +
+                 QFile::encodeName(floodgen()) + "' " + generator.join(' ').toUtf8());
     window.resize(760, 600);
     window.show();
     window.findChild<QLineEdit *>("urlEdit")->setText(benchLink);

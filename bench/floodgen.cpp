@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <string>
 #include <sys/wait.h>
@@ -32,8 +33,24 @@ bool progress(int fd, long lines, char end)
 }
 } // namespace
 
+namespace {
+// When the writer is done, in ns since the epoch, to the file FLOODGEN_END names.
+void noteTheEnd()
+{
+    const char *file = std::getenv("FLOODGEN_END");
+    timespec now;
+    if (!file || clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return;
+    if (FILE *end = std::fopen(file, "w")) {
+        std::fprintf(end, "%lld\n", (long long)now.tv_sec * 1000000000LL + now.tv_nsec);
+        std::fclose(end);
+    }
+}
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    std::atexit(noteTheEnd);
     const bool mode = argc > 2;
     const long count = std::atol(mode ? argv[2] : argc > 1 ? argv[1] : "200000");
     if (mode && std::strcmp(argv[1], "--returns") == 0)

@@ -14,10 +14,6 @@
 
 #include <algorithm>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 // A slice takes about this long, leaving the rest of a 60 Hz frame to the paint and to input.
 constexpr double sliceMs = 6;
@@ -99,13 +95,9 @@ void RunLog::clear()
         disposer->moveToThread(disposal);
     }
     old->moveToThread(disposal);
-    QMetaObject::invokeMethod(disposer, [old] {
-        delete old;
-#ifdef __GLIBC__
-        // Given back to the system, not only to malloc.
-        malloc_trim(0);
-#endif
-    });
+    // No malloc_trim() after it: while it trims, it holds the allocator's lock that the window's
+    // thread waits for, and what malloc keeps of a million lines is a few megabytes for the next run.
+    QMetaObject::invokeMethod(disposer, [old] { delete old; });
 }
 
 // Laid out by the next slice, never here: a read of the pipe that laid out its text at once would
