@@ -341,7 +341,7 @@ void tst_Update::shouldUpdateYtDlpAndDeno()
             missing = missing || ::stat(watched.constData(), &now) != 0;
     });
 
-    const qint64 memoryBefore = memoryKiB("VmRSS:", true);
+    [[maybe_unused]] const qint64 memoryBefore = memoryKiB("VmRSS:", true);
     const QStringList said =
         update(failedRun(program, homeBytes), {needs != "deno", needs != "yt-dlp", ranVersion}, 90000);
     watching = false;
