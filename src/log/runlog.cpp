@@ -12,6 +12,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 #include <algorithm>
 
 namespace {
@@ -44,6 +46,7 @@ RunLog::RunLog(QTextEdit *view, QObject *parent)
 // Whatever waits to be freed is freed before the thread ends.
 RunLog::~RunLog()
 {
+    qDeleteAll(retired);
     if (!disposal)
         return;
     QMetaObject::invokeMethod(
@@ -87,6 +90,15 @@ void RunLog::clear()
     // Not the view's any more, so that it does not delete it.
     old->setParent(nullptr);
     view->setDocument(fresh);
+    // Handed over once the start that clears has returned: the child it forks would otherwise copy
+    // the page tables that the free is tearing down, and the start would wait for the free.
+    if (retired.isEmpty())
+        QMetaObject::invokeMethod(this, &RunLog::disposeRetired, Qt::QueuedConnection);
+    retired << old;
+}
+
+void RunLog::disposeRetired()
+{
     if (!disposal) {
         disposal = new QThread(this);
         disposal->setObjectName("logDisposal");
@@ -94,10 +106,12 @@ void RunLog::clear()
         disposer = new QObject;
         disposer->moveToThread(disposal);
     }
-    old->moveToThread(disposal);
     // No malloc_trim() after it: while it trims, it holds the allocator's lock that the window's
     // thread waits for, and what malloc keeps of a million lines is a few megabytes for the next run.
-    QMetaObject::invokeMethod(disposer, [old] { delete old; });
+    for (QTextDocument *old : std::exchange(retired, {})) {
+        old->moveToThread(disposal);
+        QMetaObject::invokeMethod(disposer, [old] { delete old; });
+    }
 }
 
 // Laid out by the next slice, never here: a read of the pipe that laid out its text at once would

@@ -51,6 +51,7 @@ private:
     void append(const QString &text);
     void appendLines(const OutputQueue::Piece &piece);
     void showEnd(bool output, bool wasAtEnd);
+    void disposeRetired();
 
     QTextEdit *view;
     QTimer *nextSlice;
@@ -60,6 +61,8 @@ private:
     qsizetype sliceSize = 256 * 1024;
     // Each channel's line shown as it stood, to be continued in place.
     QTextBlock openLine[2];
+    // Documents of the runs before, not yet handed over to be freed.
+    QList<QTextDocument *> retired;
     // Where the documents of the runs before go to be freed.
     QThread *disposal = nullptr;
     // Lives there, as what runs there does.
