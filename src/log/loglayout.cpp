@@ -93,12 +93,9 @@ qreal LogLayout::estimate(const Paragraph &paragraph) const
 void LogLayout::rebuild()
 {
     paragraphs.clear();
-    heights = HeightIndex();
-    shaped.clear();
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
         paragraphs.push_back(measure(block));
-        heights.append(estimate(paragraphs.back()));
-    }
+    rewrap();
 }
 
 // By arithmetic alone: nothing is measured or shaped again.
@@ -124,6 +121,7 @@ void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded)
         measureFont();
     width = document->textWidth();
     qsizetype first = 0;
+    bool rebuilt = false;
     if (!sameText) {
         const QTextBlock begin = document->findBlock(from);
         const QTextBlock end = document->findBlock(std::max(from, from + charsAdded - 1));
@@ -133,6 +131,7 @@ void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded)
         if (!begin.isValid() || !end.isValid() || last - change < first - 1) {
             first = 0;
             rebuild();
+            rebuilt = true;
         } else {
             // The paragraphs that changed are measured again; those after them only move.
             std::vector<qreal> after;
@@ -157,7 +156,7 @@ void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded)
             shaped = moved;
         }
     }
-    if (geometry)
+    if (geometry && !rebuilt)
         rewrap();
     else if (sameText)
         return;
@@ -190,15 +189,13 @@ void LogLayout::shape(const QTextBlock &block) const
         if (room <= 0)
             option.setWrapMode(QTextOption::ManualWrap);
         layout->setTextOption(option);
-        const QTextBlockFormat format = block.blockFormat();
-        const bool fixed = format.lineHeightType() == QTextBlockFormat::FixedHeight;
         qreal y = 0;
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             if (room > 0)
                 line.setLineWidth(room);
             line.setPosition(QPointF(0, y));
-            y += fixed ? format.lineHeight() : line.height();
+            y += paragraph.fixedLineHeight >= 0 ? paragraph.fixedLineHeight : line.height();
         }
         layout->endLayout();
         if (!paragraph.shaped)

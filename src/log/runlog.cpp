@@ -212,7 +212,7 @@ void RunLog::appendLines(const OutputQueue::Piece &piece)
         const qsizetype lineEnd = text.indexOf('\n');
         QTextCursor line(open);
         line.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        line.insertText(text.left(lineEnd).replace('\n', QChar::LineSeparator));
+        line.insertText(text.left(lineEnd));
         text = lineEnd < 0 ? QString() : text.mid(lineEnd + 1);
         if (text.isEmpty()) {
             if (!piece.open)
