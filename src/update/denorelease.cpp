@@ -11,7 +11,6 @@
 #include <QTimer>
 
 namespace {
-constexpr qint64 smallLimit = 1 << 20;
 constexpr qint64 archiveLimit = qint64(256) << 20;
 constexpr qint64 programLimit = qint64(512) << 20;
 
@@ -48,7 +47,7 @@ void DenoRelease::start()
                  .arg(QFile::decodeName(home())));
         return;
     }
-    fetch(release(), archiveName + ".sha256sum", smallLimit, nullptr, [this](Fetch *sumFetch) {
+    fetch(release(), archiveName + ".sha256sum", smallFileLimit, nullptr, [this](Fetch *sumFetch) {
         const QByteArray sum = sumFor(sumFetch->data(), archiveName.toUtf8());
         if (sum.isEmpty()) {
             fail(tr("Reading %1").arg(archiveName + ".sha256sum"),

@@ -115,9 +115,21 @@ StagedFile *ReleaseJob::workFile(const QString &name)
     return workFiles.back().get();
 }
 
+StagedFile *ReleaseJob::writeWorkFile(const QString &name, const QByteArray &contents, const QString &what)
+{
+    StagedFile *file = workFile(name);
+    if (!file)
+        return nullptr;
+    QString why;
+    if (file->write(contents) != contents.size() || !file->finish(&why, false)) {
+        fail(what, why.isEmpty() ? file->errorString() : why);
+        return nullptr;
+    }
+    return file;
+}
+
 StagedFile *ReleaseJob::stage(const QByteArray &target, const QString &name)
 {
-    this->target = target;
     staged = std::make_unique<StagedFile>(target);
     QString why;
     if (!staged->create(&why)) {
@@ -147,8 +159,9 @@ void ReleaseJob::checkAndInstall(const QString &name, const std::function<QStrin
             fail(tr("Installing %1").arg(name), why);
             return;
         }
+        const QByteArray installed = staged->destination();
         staged.reset();
-        emit step(tr("Installed %1").arg(QFile::decodeName(target)));
+        emit step(tr("Installed %1").arg(QFile::decodeName(installed)));
         then();
     });
 }

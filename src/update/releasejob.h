@@ -25,6 +25,9 @@ class ReleaseJob : public QObject
     Q_OBJECT
 
 public:
+    // Of a checksum file or a signature.
+    static constexpr qint64 smallFileLimit = 1 << 20;
+
     // ran: the yt-dlp that failed, whose run's environment gives the home folder, the search path
     // and the environment of everything asked.
     ReleaseJob(QNetworkAccessManager *network, const ChildCommand &ran, QObject *parent);
@@ -51,6 +54,8 @@ protected:
              const std::function<void(const QString &)> &then);
     // A file written in a folder of this update's own; null, having failed, when there is none.
     StagedFile *workFile(const QString &name);
+    // Such a file holding those bytes, on the disk; null, having failed as what, when it cannot be.
+    StagedFile *writeWorkFile(const QString &name, const QByteArray &contents, const QString &what);
     // The program that is to replace target, written beside it; null, having failed, when it cannot be.
     StagedFile *stage(const QByteArray &target, const QString &name);
     // Runs the staged program with --version; what judge makes of it fails the update, or else
@@ -74,6 +79,5 @@ private:
     std::unique_ptr<QTemporaryDir> work;
     std::vector<std::unique_ptr<StagedFile>> workFiles;
     std::unique_ptr<StagedFile> staged;
-    QByteArray target;
     bool done = false;
 };

@@ -20,6 +20,8 @@ public:
     bool create(QString *why);
     // The temporary file.
     QByteArray path() const { return staged; }
+    // The file it is to replace.
+    QByteArray destination() const { return target; }
     // On the disk, and runnable if asked, so that it can be run before it is installed.
     bool finish(QString *why, bool runnable = true);
     bool install(QString *why);

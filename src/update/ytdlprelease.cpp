@@ -12,7 +12,6 @@
 #include <QProcess>
 
 namespace {
-constexpr qint64 smallLimit = 1 << 20;
 constexpr qint64 fileLimit = 64 << 20;
 
 QUrl release()
@@ -90,9 +89,9 @@ void YtDlpRelease::upgradeWithPipx()
 void YtDlpRelease::fetchSums()
 {
     ++tries;
-    fetch(release(), "SHA2-256SUMS", smallLimit, nullptr, [this](Fetch *sumsFetch) {
+    fetch(release(), "SHA2-256SUMS", smallFileLimit, nullptr, [this](Fetch *sumsFetch) {
         sums = sumsFetch->data();
-        fetch(release(), "SHA2-256SUMS.sig", smallLimit, nullptr, [this](Fetch *signatureFetch) {
+        fetch(release(), "SHA2-256SUMS.sig", smallFileLimit, nullptr, [this](Fetch *signatureFetch) {
             signature = signatureFetch->data();
             checkSignature();
         });
@@ -113,14 +112,10 @@ void YtDlpRelease::checkSignature()
         fail(what, problem);
         return;
     }
-    QString why;
-    StagedFile *sumsFile = workFile("SHA2-256SUMS");
-    if (!sumsFile || sumsFile->write(sums) != sums.size() || !sumsFile->finish(&why, false))
-        return fail(what, why.isEmpty() && sumsFile ? sumsFile->errorString() : why);
-    StagedFile *signatureFile = workFile("SHA2-256SUMS.sig");
-    if (!signatureFile || signatureFile->write(signature) != signature.size() ||
-        !signatureFile->finish(&why, false))
-        return fail(what, why.isEmpty() && signatureFile ? signatureFile->errorString() : why);
+    StagedFile *sumsFile = writeWorkFile("SHA2-256SUMS", sums, what);
+    StagedFile *signatureFile = sumsFile ? writeWorkFile("SHA2-256SUMS.sig", signature, what) : nullptr;
+    if (!signatureFile)
+        return;
     const QByteArray workFolder = folderOf(sumsFile->path());
     ask(gpgv,
         {"--homedir", workFolder, "--status-fd", "1", "--keyring", QFile::encodeName(keyring),
