@@ -18,22 +18,25 @@
 #include <unistd.h>
 
 namespace {
+// The i-th of lines progress lines, as yt-dlp prints them, ended by end; its length.
+int progressLine(char (&line)[128], long i, long lines, char end)
+{
+    return std::snprintf(line, sizeof line,
+                         "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)%c",
+                         100.0 * i / lines, i % 60, i, end);
+}
+
 bool progress(int fd, long lines, char end)
 {
     char line[128];
     for (long i = 0; i < lines; ++i) {
-        const int length =
-            std::snprintf(line, sizeof line,
-                          "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)%c",
-                          100.0 * i / lines, i % 60, i, end);
+        const int length = progressLine(line, i, lines, end);
         if (::write(fd, line, length) != length)
             return false;
     }
     return true;
 }
-} // namespace
 
-namespace {
 // When the writer is done, in ns since the epoch, to the file FLOODGEN_END names.
 void noteTheEnd()
 {
@@ -70,12 +73,7 @@ int main(int argc, char *argv[])
         std::string buffer;
         char line[128];
         for (long i = 0; i < count; ++i) {
-            buffer.append(
-                line,
-                size_t(std::snprintf(
-                    line, sizeof line,
-                    "[download] %5.1f%% of  812.37MiB at    5.21MiB/s ETA 02:%02ld (frag %ld/99999)\n",
-                    100.0 * i / count, i % 60, i)));
+            buffer.append(line, size_t(progressLine(line, i, count, '\n')));
             if (buffer.size() >= (1 << 20) || i + 1 == count) {
                 if (::write(STDOUT_FILENO, buffer.data(), buffer.size()) != ssize_t(buffer.size()))
                     return 1;
