@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 constexpr char16_t lineSeparator = 0x2028;
@@ -20,6 +21,16 @@ bool isOneColumn(char16_t character)
     return (character >= 0x20 && character < 0x7f) ||
         (character >= 0xa0 && character < 0x300 && character != 0xad);
 }
+
+// Two columns in a terminal: East Asian wide and full-width characters, and emoji.
+bool isWide(char32_t character)
+{
+    return (character >= 0x1100 && character <= 0x115f) || (character >= 0x2e80 && character <= 0xa4cf) ||
+        (character >= 0xac00 && character <= 0xd7a3) || (character >= 0xf900 && character <= 0xfaff) ||
+        (character >= 0xfe30 && character <= 0xfe4f) || (character >= 0xff00 && character <= 0xff60) ||
+        (character >= 0xffe0 && character <= 0xffe6) || (character >= 0x1f300 && character <= 0x1faff) ||
+        (character >= 0x20000 && character <= 0x3fffd);
+}
 } // namespace
 
 LogLayout::LogLayout(QTextDocument *document)
@@ -28,7 +39,7 @@ LogLayout::LogLayout(QTextDocument *document)
 {
     // A correction found while painting is told once the paint is over.
     sizeChanged->setSingleShot(true);
-    connect(sizeChanged, &QTimer::timeout, this, [this] { emit documentSizeChanged(documentSize()); });
+    connect(sizeChanged, &QTimer::timeout, this, &LogLayout::tellCorrections);
     measureFont();
     width = document->textWidth();
     rebuild();
@@ -44,6 +55,7 @@ qreal LogLayout::margin() const
 void LogLayout::measureFont()
 {
     font = document()->defaultFont();
+    metrics = QFontMetricsF(font);
     QTextLayout sample(QString(100, 'x'), font);
     sample.beginLayout();
     QTextLine line = sample.createLine();
@@ -51,6 +63,19 @@ void LogLayout::measureFont()
     sample.endLayout();
     advance = std::max<qreal>(line.naturalTextWidth() / 100, 1);
     lineHeight = line.height();
+    QTextLayout wide(QString(QChar(0x6f22)), font);
+    wide.beginLayout();
+    fallbackLineHeight = std::max(lineHeight, wide.createLine().height());
+    wide.endLayout();
+}
+
+// The new size first, so that a view that keeps what it shows has the room to move it.
+void LogLayout::tellCorrections()
+{
+    emit documentSizeChanged(documentSize());
+    for (const Correction &correction : std::exchange(corrections, {}))
+        if (correction.wraps == wraps)
+            emit heightCorrected(correction.top, correction.change);
 }
 
 LogLayout::Paragraph LogLayout::measure(const QTextBlock &block) const
@@ -62,14 +87,23 @@ LogLayout::Paragraph LogLayout::measure(const QTextBlock &block) const
     const QString text = block.text();
     paragraph.lines.reserve(size_t(text.count(QChar(lineSeparator))) + 1);
     quint32 columns = 0;
-    for (const QChar character : text) {
-        if (character == QChar(lineSeparator)) {
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const char16_t character = text[at].unicode();
+        if (character == lineSeparator) {
             paragraph.lines.push_back(columns);
             columns = 0;
             continue;
         }
-        paragraph.simple = paragraph.simple && isOneColumn(character.unicode());
         ++columns;
+        if (isOneColumn(character))
+            continue;
+        paragraph.simple = false;
+        char32_t code = character;
+        if (QChar::isHighSurrogate(character) && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+            code = QChar::surrogateToUcs4(character, text[++at].unicode());
+        if (isWide(code))
+            ++columns;
+        paragraph.fallback = paragraph.fallback || !metrics.inFontUcs4(code);
     }
     paragraph.lines.push_back(columns);
     return paragraph;
@@ -77,7 +111,11 @@ LogLayout::Paragraph LogLayout::measure(const QTextBlock &block) const
 
 qreal LogLayout::estimate(const Paragraph &paragraph) const
 {
-    const qreal perLine = paragraph.fixedLineHeight >= 0 ? paragraph.fixedLineHeight : lineHeight;
+    qreal perLine = paragraph.fallback ? fallbackLineHeight : lineHeight;
+    if (paragraph.fixedLineHeight >= 0)
+        perLine = paragraph.fixedLineHeight;
+    else if (paragraph.shapedLineHeight > 0)
+        perLine = paragraph.shapedLineHeight;
     const qreal room = width - 2 * margin();
     if (room <= 0)
         return qreal(paragraph.lines.size()) * perLine;
@@ -101,7 +139,10 @@ void LogLayout::rebuild()
 // By arithmetic alone: nothing is measured or shaped again.
 void LogLayout::rewrap()
 {
+    ++wraps;
     heights = HeightIndex();
+    for (const int number : shaped)
+        document()->findBlockByNumber(number).clearLayout();
     shaped.clear();
     for (Paragraph &paragraph : paragraphs) {
         paragraph.shaped = false;
@@ -141,6 +182,8 @@ void LogLayout::documentChanged(int from, int charsRemoved, int charsAdded)
             std::vector<Paragraph> measured;
             for (QTextBlock block = begin; block.isValid() && block.blockNumber() <= last;
                  block = block.next()) {
+                // Lines shaped before the change would answer for the new text.
+                block.clearLayout();
                 measured.push_back(measure(block));
                 heights.append(estimate(measured.back()));
             }
@@ -201,10 +244,11 @@ void LogLayout::shape(const QTextBlock &block) const
         if (!paragraph.shaped)
             shaped.push_back(number);
         paragraph.shaped = true;
+        if (paragraph.fixedLineHeight < 0 && layout->lineCount() > 0)
+            paragraph.shapedLineHeight = y / layout->lineCount();
         if (y != heights.height(number)) {
-            const qreal change = y - heights.height(number);
+            corrections.push_back({top, y - heights.height(number), wraps});
             heights.set(number, y);
-            emit const_cast<LogLayout *>(this)->heightCorrected(top, change);
             sizeChanged->start(0);
         }
     }

@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
+#include <QFontMetricsF>
 
 #include <vector>
 
@@ -17,8 +18,10 @@ class QTimer;
 // paragraph that is painted, hit, or whose exact geometry is asked for (the caret, a selection,
 // a screen reader) is shaped, and its shaped lines are dropped again once it is out of sight. A
 // paragraph that holds what is not one column a character (wide or combining characters, tabs,
-// right-to-left text) is counted the same way until it is shaped, and its height corrected then.
-// A change of width re-wraps the document by arithmetic.
+// right-to-left text) is counted the same way until it is shaped (a wide character as two
+// columns, a line with characters the font lacks at the height of a fallback font's line), and
+// its height corrected then; what shaping found stays for the next re-wrap. A change of width
+// re-wraps the document by arithmetic.
 class LogLayout : public QAbstractTextDocumentLayout
 {
     Q_OBJECT
@@ -34,7 +37,8 @@ public:
     QRectF blockBoundingRect(const QTextBlock &block) const override;
 
 signals:
-    // A paragraph's height was corrected when it was shaped; top is where it begins.
+    // A paragraph's height was corrected when it was shaped; top is where it begins. Told after the
+    // document's new size.
     void heightCorrected(qreal top, qreal change);
 
 protected:
@@ -47,8 +51,19 @@ private:
         std::vector<quint32> lines;
         // The height of each of its lines where the paragraph sets one.
         qreal fixedLineHeight = -1;
+        // The height of its lines as shaping found them, on average.
+        qreal shapedLineHeight = -1;
         bool simple = true;
+        // Holds characters that the font lacks.
+        bool fallback = false;
         bool shaped = false;
+    };
+    struct Correction
+    {
+        qreal top;
+        qreal change;
+        // A re-wrap since makes it moot.
+        int wraps;
     };
     Paragraph measure(const QTextBlock &block) const;
     qreal estimate(const Paragraph &paragraph) const;
@@ -58,15 +73,21 @@ private:
     void rebuild();
     void rewrap();
     void measureFont();
+    void tellCorrections();
     qreal margin() const;
 
     mutable std::vector<Paragraph> paragraphs;
     mutable HeightIndex heights;
     mutable std::vector<int> shaped;
+    mutable std::vector<Correction> corrections;
+    int wraps = 0;
     QTimer *sizeChanged;
     QFont font;
+    QFontMetricsF metrics {font};
     qreal width = -1;
     // Of one column and one line of the font, as a QTextLayout lays them out.
     qreal advance = 1;
     qreal lineHeight = 1;
+    // Of a line in the font that stands in for characters the log's font lacks, such as CJK.
+    qreal fallbackLineHeight = 1;
 };
