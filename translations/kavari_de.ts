@@ -633,6 +633,16 @@ nach %2</translation>
     </message>
 </context>
 <context>
+    <name>RunLog</name>
+    <message numerus="yes">
+        <source>… %Ln earlier lines not kept</source>
+        <translation>
+            <numerusform>… %Ln ältere Zeile nicht aufbewahrt</numerusform>
+            <numerusform>… %Ln ältere Zeilen nicht aufbewahrt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>

@@ -633,6 +633,16 @@ en %2</translation>
     </message>
 </context>
 <context>
+    <name>RunLog</name>
+    <message numerus="yes">
+        <source>… %Ln earlier lines not kept</source>
+        <translation>
+            <numerusform>… %Ln línea anterior no conservada</numerusform>
+            <numerusform>… %Ln líneas anteriores no conservadas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>

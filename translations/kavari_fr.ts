@@ -633,6 +633,16 @@ dans %2</translation>
     </message>
 </context>
 <context>
+    <name>RunLog</name>
+    <message numerus="yes">
+        <source>… %Ln earlier lines not kept</source>
+        <translation>
+            <numerusform>… %Ln ligne précédente non conservée</numerusform>
+            <numerusform>… %Ln lignes précédentes non conservées</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>

@@ -633,6 +633,16 @@ em %2</translation>
     </message>
 </context>
 <context>
+    <name>RunLog</name>
+    <message numerus="yes">
+        <source>… %Ln earlier lines not kept</source>
+        <translation>
+            <numerusform>… %Ln linha anterior não mantida</numerusform>
+            <numerusform>… %Ln linhas anteriores não mantidas</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>

@@ -639,6 +639,17 @@ into %2</source>
     </message>
 </context>
 <context>
+    <name>RunLog</name>
+    <message numerus="yes">
+        <source>… %Ln earlier lines not kept</source>
+        <translation>
+            <numerusform>… %Ln более ранняя строка не сохранена</numerusform>
+            <numerusform>… %Ln более ранние строки не сохранены</numerusform>
+            <numerusform>… %Ln более ранних строк не сохранено</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunSandbox</name>
     <message>
         <source>no working folder could be made in %1: %2</source>

@@ -2,6 +2,7 @@
 #include "outputqueue.h"
 
 #include <QLocale>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 
@@ -9,6 +10,26 @@ namespace {
 // Lines are gathered into pieces of about this many characters: taking a slice from the front of
 // a piece never moves what is behind it.
 constexpr qsizetype pieceSize = 64 * 1024;
+
+// Below the combining marks, each UTF-16 unit is a character of its own.
+bool isSimple(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar character) { return character.unicode() < 0x300; });
+}
+
+// Where each character the user sees begins in text, and text's end.
+QList<qsizetype> characterStarts(QStringView text)
+{
+    QList<qsizetype> starts;
+    if (!text.isEmpty())
+        starts << 0;
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype next = finder.toNextBoundary(); next > 0 && next < text.size();
+         next = finder.toNextBoundary())
+        starts << next;
+    starts << text.size();
+    return starts;
+}
 } // namespace
 
 bool OutputQueue::isEmpty() const
@@ -59,28 +80,43 @@ void OutputQueue::write(Line &line, QStringView text)
     if (text.isEmpty())
         return;
     line.changed = true;
-    const qsizetype end = line.column + text.size();
-    qsizetype column = line.column;
-    if (column < line.text.size()) {
+    if (line.simple && isSimple(text)) {
+        const qsizetype column = std::min(line.column, line.text.size());
         const qsizetype over = std::min(line.text.size() - column, text.size());
         line.text.replace(column, over, text.constData(), over);
-        column += over;
-        text = text.sliced(over);
+        if (line.column + over == line.text.size())
+            line.text += text.sliced(over).first(std::min(lineLimit - line.text.size(), text.size() - over));
+        line.kept = line.text.size();
+    } else {
+        line.simple = false;
+        const QList<qsizetype> written = characterStarts(text);
+        const qsizetype count = written.size() - 1;
+        const QList<qsizetype> kept = characterStarts(line.text);
+        qsizetype over = 0;
+        if (line.column < line.kept) {
+            over = std::min(line.kept - line.column, count);
+            const qsizetype from = kept[line.column];
+            line.text.replace(from, kept[line.column + over] - from, text.constData(), written[over]);
+        }
+        if (line.column + over == line.kept) {
+            qsizetype last = over;
+            while (last < count && line.text.size() + written[last + 1] - written[over] <= lineLimit)
+                ++last;
+            line.text += text.sliced(written[over], written[last] - written[over]);
+        }
+        // What was written may join the character before it, as an accent does its letter.
+        line.kept = characterStarts(line.text).size() - 1;
+        line.column += count;
+        line.length = std::max(line.length, line.column);
+        return;
     }
-    if (!text.isEmpty() && column == line.text.size()) {
-        qsizetype room = std::min(lineLimit - line.text.size(), text.size());
-        // Never half a character.
-        if (room > 0 && room < text.size() && text[room - 1].isHighSurrogate())
-            --room;
-        line.text += text.first(room);
-    }
-    line.column = end;
-    line.length = std::max(line.length, end);
+    line.column += text.size();
+    line.length = std::max(line.length, line.column);
 }
 
 QString OutputQueue::shown(const Line &line) const
 {
-    const qsizetype left = line.length - line.text.size();
+    const qsizetype left = line.length - line.kept;
     if (left <= 0)
         return line.text;
     // On a line of its own in the same paragraph, which a later state of the line replaces whole.
@@ -98,6 +134,7 @@ void OutputQueue::end(int channel)
         waiting.last().text += text;
     else
         waiting.append({text, channel, line.shown});
+    ++lineCount;
     line = Line();
 }
 
@@ -162,6 +199,7 @@ QList<OutputQueue::Piece> OutputQueue::take(qsizetype size)
         piece.text = next.text.sliced(done, cut - done - 1);
         piece.continues = next.continues && done == 0;
         pieces.append(piece);
+        lineCount -= piece.text.count(u'\n') + 1;
         room -= cut - done;
         done = cut;
         if (done == next.text.size()) {
@@ -172,9 +210,40 @@ QList<OutputQueue::Piece> OutputQueue::take(qsizetype size)
     return pieces;
 }
 
+qsizetype OutputQueue::dropOldest(qsizetype keep)
+{
+    qsizetype dropped = 0;
+    for (qsizetype at = 0; at < waiting.size() && lineCount > keep;) {
+        Piece &piece = waiting[at];
+        if (piece.channel < 0 || piece.open) {
+            ++at;
+            continue;
+        }
+        const qsizetype from = at == 0 ? done : 0;
+        qsizetype lines = piece.text.sliced(from).count(u'\n');
+        if (lines > lineCount - keep) {
+            // The first lines of the piece only.
+            lines = lineCount - keep;
+            qsizetype cut = from;
+            for (qsizetype line = 0; line < lines; ++line)
+                cut = piece.text.indexOf(u'\n', cut) + 1;
+            piece.text.remove(from, cut - from);
+            piece.continues = false;
+        } else {
+            if (at == 0)
+                done = 0;
+            waiting.removeAt(at);
+        }
+        lineCount -= lines;
+        dropped += lines;
+    }
+    return dropped;
+}
+
 void OutputQueue::clear()
 {
     waiting.clear();
+    lineCount = 0;
     done = 0;
     lines[0] = Line();
     lines[1] = Line();

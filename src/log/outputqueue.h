@@ -14,9 +14,11 @@
 //
 // Output is read as a terminal shows it. A line ends at a line feed; a carriage return alone goes
 // back to the line's start, and what follows overwrites it, so a line redrawn a million times is
-// one line in its last state. A line keeps at most lineLimit characters, followed by a line that
-// says how many more it had; those are counted, never kept. Each channel's line waits for its end,
-// unless it is shown as it stands, to be continued in place, or closed.
+// one line in its last state; columns count characters as the user sees them, so that an emoji or
+// a letter with its accents is overwritten whole. A line keeps at most lineLimit UTF-16 units, cut
+// between characters, followed by a line that says how many more characters it had; those are
+// counted, never kept. Each channel's line waits for its end, unless it is shown as it stands, to
+// be continued in place, or closed.
 class OutputQueue
 {
     Q_DECLARE_TR_FUNCTIONS(OutputQueue)
@@ -49,6 +51,11 @@ public:
     // Closes the channels' lines first: Kavari's own line and the function come after them.
     void addNote(const QString &text);
     void addFunction(QObject *context, const std::function<void()> &function);
+    // Lines that have ended and wait to be taken.
+    qsizetype waitingLines() const { return lineCount; }
+    // Drops the oldest waiting lines, whole pieces of them, until no more than keep wait; the number
+    // dropped. Kavari's own lines and the functions stay.
+    qsizetype dropOldest(qsizetype keep);
     // Each channel's line that has not ended goes as it stands, to be continued; false when none waited.
     bool showOpen();
     // Each channel's line goes as it stands, and what follows starts a line of its own.
@@ -62,9 +69,12 @@ private:
     struct Line
     {
         QString text;
-        // As written, what was left out included.
+        // In characters: as written, what was left out included; where the next write goes; in text.
         qsizetype length = 0;
         qsizetype column = 0;
+        qsizetype kept = 0;
+        // Each UTF-16 unit of text is a character of its own.
+        bool simple = true;
         // A carriage return that may yet be followed by a line feed.
         bool returned = false;
         // Shown as it stood, and written to since.
@@ -78,5 +88,6 @@ private:
     QList<Piece> waiting;
     // The front piece's text that is taken already.
     qsizetype done = 0;
+    qsizetype lineCount = 0;
     Line lines[2];
 };

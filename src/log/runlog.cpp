@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runlog.h"
+#include "lineclicks.h"
+#include "logannouncer.h"
+#include "logfollower.h"
 #include "loglayout.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -24,14 +29,19 @@ constexpr qsizetype largestSlice = 1024 * 1024;
 // How long a line may wait for its end: a prompt that ends in no line break still shows.
 constexpr int lineEndMs = 100;
 constexpr qsizetype paragraphLines = 32;
+constexpr qsizetype charactersALine = 64;
 } // namespace
 
-RunLog::RunLog(QTextEdit *view, QObject *parent)
+RunLog::RunLog(QTextEdit *view, QObject *parent, qsizetype keptLines)
     : QObject(parent)
     , view(view)
+    , follower(new LogFollower(view, this))
+    , announcer(new LogAnnouncer(view, this))
+    , keptLines(keptLines)
     , nextSlice(new QTimer(this))
     , lineEnd(new QTimer(this))
 {
+    new LineClicks(view, this);
     // A terminal's wrapping, which the log's layout can count without shaping.
     view->setWordWrapMode(QTextOption::WrapAnywhere);
     view->document()->setUndoRedoEnabled(false);
@@ -60,15 +70,7 @@ void RunLog::useLayout(QTextDocument *document)
 {
     auto *layout = new LogLayout(document);
     document->setDocumentLayout(layout);
-    // What is shown stays where it is when a paragraph above it turns out taller or shorter.
-    connect(
-        layout, &LogLayout::heightCorrected, this,
-        [this](qreal top, qreal change) {
-            QScrollBar *bar = view->verticalScrollBar();
-            if (top < bar->value() && bar->value() < bar->maximum())
-                bar->setValue(bar->value() + qRound(change));
-        },
-        Qt::QueuedConnection);
+    connect(layout, &LogLayout::heightCorrected, follower, &LogFollower::moved);
 }
 
 // The view gets a fresh document at once, and the last run's, which may hold hundreds of
@@ -79,6 +81,8 @@ void RunLog::clear()
     nextSlice->stop();
     lineEnd->stop();
     openLine[0] = openLine[1] = QTextBlock();
+    lines = notKept = noted = 0;
+    follower->reset();
     QTextDocument *old = view->document();
     if (old->isEmpty())
         return;
@@ -119,6 +123,11 @@ void RunLog::disposeRetired()
 void RunLog::appendOutput(const QString &text, int channel)
 {
     waiting.addOutput(text, channel) ? lineEnd->start() : lineEnd->stop();
+    // More waits than the log keeps: what it shows now, and the oldest that waits, go unshown.
+    if (waiting.waitingLines() > keptLines) {
+        notKept += waiting.dropOldest(keptLines);
+        keepTail(0);
+    }
     scheduleSlice();
 }
 
@@ -144,10 +153,11 @@ void RunLog::appendNote(const QString &text)
         scheduleSlice();
         return;
     }
-    const QScrollBar *bar = view->verticalScrollBar();
-    const bool atEnd = bar->value() == bar->maximum();
-    append(text);
-    showEnd(false, atEnd);
+    {
+        const QSignalBlocker quiet(view->document());
+        append(text);
+    }
+    edited();
 }
 
 void RunLog::whenShown(QObject *context, const std::function<void()> &function)
@@ -174,22 +184,22 @@ void RunLog::appendSlice(qsizetype size)
 {
     QElapsedTimer clock;
     clock.start();
-    const QScrollBar *bar = view->verticalScrollBar();
-    const bool atEnd = bar->value() == bar->maximum();
     const QList<OutputQueue::Piece> pieces = waiting.take(size);
-    bool output = false;
     qsizetype taken = 0;
-    QTextCursor edit(view->document());
-    edit.beginEditBlock();
-    for (const OutputQueue::Piece &piece : pieces) {
-        if (piece.then)
-            continue;
-        piece.channel < 0 ? append(piece.text) : appendLines(piece);
-        output = output || piece.channel >= 0;
-        taken += piece.text.size();
+    {
+        // Told to a screen reader by the announcer, not slice by slice.
+        const QSignalBlocker quiet(view->document());
+        QTextCursor edit(view->document());
+        edit.beginEditBlock();
+        for (const OutputQueue::Piece &piece : pieces) {
+            if (piece.then)
+                continue;
+            piece.channel < 0 ? append(piece.text) : appendLines(piece);
+            taken += piece.text.size();
+        }
+        edit.endEditBlock();
     }
-    edit.endEditBlock();
-    showEnd(output, atEnd);
+    edited();
 
     // Sized by a slice that had more to do than it took, whatever it took.
     if (size == sliceSize && waiting.ready()) {
@@ -206,7 +216,7 @@ void RunLog::appendSlice(qsizetype size)
 // come at the end.
 void RunLog::appendLines(const OutputQueue::Piece &piece)
 {
-    QString text = piece.text.trimmed();
+    QString text = piece.text;
     QTextBlock &open = openLine[piece.channel];
     if (piece.continues && open.isValid()) {
         const qsizetype lineEnd = text.indexOf('\n');
@@ -225,17 +235,59 @@ void RunLog::appendLines(const OutputQueue::Piece &piece)
     open = piece.open ? view->document()->lastBlock().previous() : QTextBlock();
 }
 
-void RunLog::showEnd(bool output, bool wasAtEnd)
+// The view follows the end if the user is there, and the oldest lines go once there are too many.
+void RunLog::edited()
 {
-    QScrollBar *bar = view->verticalScrollBar();
-    if (output) {
-        QTextCursor end(view->document());
-        end.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);
-        view->setTextCursor(end);
+    keepTail(keptLines);
+    follower->showEnd();
+    announcer->changed();
+}
+
+// Whole paragraphs from the start, under a first line that counts them; never a line that is
+// still being written.
+void RunLog::keepTail(qsizetype kept)
+{
+    QTextDocument *document = view->document();
+    const qsizetype keptCharacters = std::max(kept, keptLines) * charactersALine;
+    // A twentieth more before anything goes: each removal costs a pass over what goes.
+    if (kept > 0 && lines <= kept + kept / 20 &&
+        document->characterCount() <= keptCharacters + keptCharacters / 20)
+        return;
+    const QTextBlock first = noted > 0 ? document->begin().next() : document->begin();
+    QTextBlock block = first;
+    qsizetype removed = 0;
+    int characters = 0;
+    while (block.isValid() && block != document->lastBlock() && block != openLine[0] &&
+           block != openLine[1] &&
+           (lines - removed > kept || document->characterCount() - characters > keptCharacters)) {
+        removed += block.text().count(QChar::LineSeparator) + 1;
+        characters += block.length();
+        block = block.next();
     }
-    // Down to the log's bottom margin.
-    if (output || wasAtEnd)
-        bar->setValue(bar->maximum());
+    if (block == first && notKept == noted)
+        return;
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    const qreal before = layout->blockBoundingRect(block).top();
+    lines -= removed;
+    notKept += removed;
+    {
+        const QSignalBlocker quiet(document);
+        QTextCursor cursor(document);
+        cursor.beginEditBlock();
+        cursor.setPosition(first.position());
+        cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        cursor.setPosition(0);
+        if (noted > 0)
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(tr("… %Ln earlier lines not kept", "", int(std::min<qsizetype>(notKept, INT_MAX))),
+                          QTextCharFormat());
+        if (noted == 0)
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        cursor.endEditBlock();
+    }
+    noted = notKept;
+    follower->moved(0, layout->blockBoundingRect(block).top() - before);
 }
 
 // Line breaks inside the text become line separators: they look the same, but a paragraph of
@@ -252,6 +304,7 @@ void RunLog::append(const QString &text)
     QTextCursor cursor(view->document());
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
+    this->lines += lines.size();
     for (qsizetype first = 0; first < lines.size(); first += paragraphLines) {
         cursor.setBlockFormat(QTextBlockFormat());
         cursor.insertText(lines.mid(first, paragraphLines).join(QChar::LineSeparator), QTextCharFormat());

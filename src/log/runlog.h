@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class LogAnnouncer;
+class LogFollower;
 class QTextDocument;
 class QTextEdit;
 class QThread;
@@ -21,22 +23,27 @@ class QTimer;
 // a read of the pipe cut in two waits for its end until nothing more comes for a moment; then it
 // is shown as it stands, and what comes later of it, a redraw after a carriage return included,
 // changes that paragraph in place.
+//
+// Whatever a tool prints, the log keeps only its last keptLines lines (and 64 characters a line
+// on average), under a first line that says how many earlier lines were not kept; output that
+// waits to be shown is bounded the same way, since what is older than the last keptLines lines
+// would not be kept anyway.
 class RunLog : public QObject
 {
     Q_OBJECT
 
 public:
-    RunLog(QTextEdit *view, QObject *parent);
+    static constexpr qsizetype defaultKeptLines = 1000000;
+
+    RunLog(QTextEdit *view, QObject *parent, qsizetype keptLines = defaultKeptLines);
     ~RunLog() override;
 
     // Empties the log, and drops whatever waits.
     void clear();
     // What yt-dlp printed on one of its channels (0 standard output, 1 standard error), read as a
-    // terminal reads it; each run of its lines goes in as a paragraph, trimmed, and the view drops
-    // any selection and shows the end.
+    // terminal reads it, exactly: blanks and blank lines as they were.
     void appendOutput(const QString &text, int channel);
-    // Kavari's own line leaves the cursor alone, but a view that showed the end keeps showing it,
-    // so that the outcome is never hidden just below the visible part. In at once if nothing waits.
+    // Kavari's own lines, as they are. In at once if nothing waits.
     void appendNote(const QString &text);
     // Runs the function once everything appended so far is in the log: at once when nothing waits.
     void whenShown(QObject *context, const std::function<void()> &function);
@@ -50,10 +57,18 @@ private:
     void showOpenLines();
     void append(const QString &text);
     void appendLines(const OutputQueue::Piece &piece);
-    void showEnd(bool output, bool wasAtEnd);
+    void edited();
+    void keepTail(qsizetype lines);
     void disposeRetired();
 
     QTextEdit *view;
+    LogFollower *follower;
+    LogAnnouncer *announcer;
+    const qsizetype keptLines;
+    // Printed lines in the document, those that it no longer keeps, and those its first line counts.
+    qsizetype lines = 0;
+    qsizetype notKept = 0;
+    qsizetype noted = 0;
     QTimer *nextSlice;
     QTimer *lineEnd;
     OutputQueue waiting;

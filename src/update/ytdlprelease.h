@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "outputdecoder.h"
 #include "releasejob.h"
-
-#include <QStringDecoder>
 
 class QProcess;
 
@@ -40,6 +39,7 @@ private:
     int tries = 0;
     QProcess *pipx = nullptr;
     qint64 pipxGroup = 0;
-    QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
-    QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole
+    // One per channel: a character cut in two by a pipe read stays whole.
+    OutputDecoder outputDecoder;
+    OutputDecoder errorDecoder;
 };

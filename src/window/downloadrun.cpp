@@ -96,8 +96,8 @@ void KavariWindow::startDownload()
     }
     process->setWorkingDirectory(sandbox->workingFolder());
 
-    outputDecoder = QStringDecoder(QStringConverter::Utf8);
-    errorDecoder = QStringDecoder(QStringConverter::Utf8);
+    outputDecoder = OutputDecoder();
+    errorDecoder = OutputDecoder();
     process->start(program, arguments, QIODeviceBase::ReadWrite);
     sinceStart.start();
     runGroup = childGroup(process);
@@ -116,12 +116,12 @@ void KavariWindow::cancelDownload()
 
 void KavariWindow::onProcessOutput()
 {
-    appendChunk(outputDecoder, process->readAllStandardOutput());
+    appendChunk(outputDecoder, outputDecoder.decode(process->readAllStandardOutput()));
 }
 
 void KavariWindow::onProcessError()
 {
-    appendChunk(errorDecoder, process->readAllStandardError());
+    appendChunk(errorDecoder, errorDecoder.decode(process->readAllStandardError()));
 }
 
 void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStatus)
@@ -129,6 +129,8 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     // yt-dlp is gone, but an ffmpeg it started, or anything else of its group, may still run.
     killRun();
     runGroup = 0;
+    appendChunk(outputDecoder, outputDecoder.flush());
+    appendChunk(errorDecoder, errorDecoder.flush());
     const bool complete = !sandbox->close() && exitStatus != QProcess::CrashExit && exitCode == 0;
     log->whenShown(this, [this, complete] { reportEnd(complete); });
 }
@@ -182,12 +184,11 @@ void KavariWindow::reportStartFailure(const QString &why)
     isDownloading = false;
 }
 
-void KavariWindow::appendChunk(QStringDecoder &decoder, const QByteArray &bytes)
+void KavariWindow::appendChunk(OutputDecoder &decoder, const QString &text)
 {
     // What the killed run still had in the pipe comes after the cancel line, which is its last.
-    if (cancelled)
+    if (cancelled || text.isEmpty())
         return;
-    QString text = decoder.decode(bytes);
     if (isDownloading) {
         progress->read(text);
         causes.read(text, &decoder == &errorDecoder);

@@ -4,10 +4,11 @@
 #include "childprocess.h"
 #include "failureadvice.h"
 #include "failurecauses.h"
+#include "outputdecoder.h"
+
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QProcess>
-#include <QStringDecoder>
 
 class CookieChoice;
 class DesktopNotifier;
@@ -60,7 +61,7 @@ private:
     void reportStartFailure(const QString &why);
     void reportEnd(bool complete);
     void killRun();
-    void appendChunk(QStringDecoder &decoder, const QByteArray &bytes);
+    void appendChunk(OutputDecoder &decoder, const QString &text);
     void styleModeLabel();
 
     QLineEdit *urlEdit = nullptr;
@@ -83,8 +84,9 @@ private:
     RanYtDlp ran;
     FailureCauses causes;
     bool cancelled = false;
-    QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
-    QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole
+    // One per channel: a character or a colour code cut in two by a pipe read stays whole.
+    OutputDecoder outputDecoder;
+    OutputDecoder errorDecoder;
     RunLog *log = nullptr;
     ProgressShown *progress = nullptr;
     StatusLine *status = nullptr;

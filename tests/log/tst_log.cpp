@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The log of a run, tested without the window: what yt-dlp prints, read as a terminal reads it, and
-// how it is cut into slices.
+// how it is cut into slices, laid out, followed and read back.
+#include "fakeytdlp.h"
+#include "outputdecoder.h"
 #include "outputqueue.h"
 #include "runlog.h"
 
@@ -9,9 +11,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 
 #include <memory>
@@ -23,13 +28,46 @@ class tst_Log : public QObject
 private slots:
     void shouldShowWhatATerminalShows_data();
     void shouldShowWhatATerminalShows();
+    void shouldDecodeEveryByteVisibly_data();
+    void shouldDecodeEveryByteVisibly();
     void shouldCutSlicesAtLineEnds_data();
     void shouldCutSlicesAtLineEnds();
     void shouldLayOutWhatIsSeenAsQtWould_data();
     void shouldLayOutWhatIsSeenAsQtWould();
     void shouldCopyWhatWasNeverShown();
     void shouldKeepTheEndInViewWhileResized();
+    void shouldHoldTheViewWhileLinesCome_data();
+    void shouldHoldTheViewWhileLinesCome();
+    void shouldAnswerLineByLine();
+    void shouldKeepABoundedTailOfEndlessOutput();
 };
+
+namespace {
+// A log as the window has it, shown.
+struct ShownLog
+{
+    explicit ShownLog(qsizetype keptLines = RunLog::defaultKeptLines)
+        : log(&view, nullptr, keptLines)
+    {
+        view.setFont(QFont("Monospace", 9));
+        view.setReadOnly(true);
+        view.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        view.resize(420, 200);
+        view.show();
+    }
+    void print(int from, int to, const QString &text = "line %1")
+    {
+        for (int line = from; line < to; ++line)
+            log.appendOutput(text.arg(line) + '\n', 0);
+        log.flush();
+        QCoreApplication::processEvents();
+    }
+    QStringList lines() const { return view.toPlainText().chopped(1).split('\n'); }
+
+    QTextEdit view;
+    RunLog log;
+};
+} // namespace
 
 // Each step is output of a channel ("0:text", "1:text"), Kavari's own line ("note:text"), or a
 // moment of quiet ("quiet"), after which the line that has not ended shows as it stands.
@@ -58,6 +96,17 @@ void tst_Log::shouldShowWhatATerminalShows_data()
     QTest::newRow("a line over the limit redrawn: its last state")
         << QStringList {"0:" + limit + "yyy", "quiet", "0:\rz\n"}
         << QStringList {'z' + limit.mid(1), "… 3 more characters not shown"};
+    // Never half a surrogate pair at the cut, and emoji counted as the characters they are.
+    QTest::newRow("emoji at the limit: whole characters, counted")
+        << QStringList {"0:" + limit.chopped(1) + "😀😀😀😀😀\n"}
+        << QStringList {limit.chopped(1), "… 5 more characters not shown"};
+    QTest::newRow("blanks and blank lines, on either channel and at any read boundary")
+        << QStringList {"1:\n\n  err after two blank lines   \n", "0:  ", "0:  out, indented\n",
+                        "1:\t\u00a0x\u3000\n"}
+        << QStringList {"", "", "  err after two blank lines   ", "    out, indented", "\t\u00a0x\u3000"};
+    QTest::newRow("a redraw overwrites whole characters: emoji, wide, accented")
+        << QStringList {"0:😀😀 漢字\rX\n", "0:e\u0301e\u0301 \rX", "0:\n"}
+        << QStringList {"X😀 漢字", "Xe\u0301 "};
     QTest::newRow("Kavari's own line ends the lines before it")
         << QStringList {"0:half", "1:err", "note:Kavari's"} << QStringList {"half", "err", "Kavari's"};
     // Interleaved as two pipes are read: each line whole, each channel's lines in their order.
@@ -87,7 +136,8 @@ void tst_Log::shouldShowWhatATerminalShows()
             log.appendOutput(step.mid(2), step.at(0).digitValue());
     }
     log.flush();
-    QStringList seen = view.toPlainText().split('\n', Qt::SkipEmptyParts);
+    // The log ends in an empty paragraph that takes the next text; it is no line of its own.
+    QStringList seen = view.document()->toRawText().chopped(1).split(QRegularExpression("[\u2028\u2029]"));
     if (QTest::currentDataTag() == QLatin1String("two floods at once")) {
         // In time the channels mix; each one's lines are whole and in their order.
         std::stable_sort(seen.begin(), seen.end(), [](const QString &a, const QString &b) {
@@ -95,6 +145,39 @@ void tst_Log::shouldShowWhatATerminalShows()
         });
     }
     QCOMPARE(seen, shown);
+}
+
+// Each row's reads, as a pipe delivers them, and the text they give: nothing hidden, nothing raw.
+void tst_Log::shouldDecodeEveryByteVisibly_data()
+{
+    QTest::addColumn<QByteArrayList>("reads");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("NUL and the other control characters as symbols")
+        << QByteArrayList {QByteArray("a\0b\bc\fd\ve\af\x7f"
+                                      "g\t\r\n",
+                                      16)}
+        << QString("a\u2400b\u2408c\u240cd\u240be\u2407f\u2421g\t\r\n");
+    QTest::newRow("colour codes removed, also cut by a read")
+        << QByteArrayList {"\x1b[0;31mERROR:\x1b[0m x \x1b[1", ";33mwarn\x1b", "[0m\n"}
+        << QString("ERROR: x warn\n");
+    QTest::newRow("other escapes shown")
+        << QByteArrayList {"\x1b]0;title\x07\x1b[K\n"} << QString("\u241b]0;title\u2407\u241b[K\n");
+    QTest::newRow("an escape the output ends with") << QByteArrayList {"end\x1b["} << QString("end\u241b[");
+    QTest::newRow("separators of a title, and a character cut by a read") << QByteArrayList {"a\xe2\x80\xa8"
+                                                                                             "b\xe6",
+                                                                                             "\xbc\xa2\n"}
+                                                                          << QString("a\u2424b\u6f22\n");
+}
+
+void tst_Log::shouldDecodeEveryByteVisibly()
+{
+    QFETCH(QByteArrayList, reads);
+    QFETCH(QString, text);
+    OutputDecoder decoder;
+    QString decoded;
+    for (const QByteArray &read : reads)
+        decoded += decoder.decode(read);
+    QCOMPARE(decoded + decoder.flush(), text);
 }
 
 // Slices hold whole lines, at least one however long, and Kavari's own lines between them.
@@ -136,6 +219,7 @@ void tst_Log::shouldLayOutWhatIsSeenAsQtWould_data()
         << "[download]  42.0% of ~ 10.00MiB at 1.00MiB/s" << 2000 << true;
     QTest::newRow("lines wider than the view") << QString("word ").repeated(90) + "end" << 300 << false;
     QTest::newRow("wide characters") << QString("日本語のタイトル").repeated(12) << 300 << false;
+    QTest::newRow("emoji") << QString("😀🎬 ").repeated(30) << 300 << false;
     QTest::newRow("combining marks") << QString("e\u0301a\u0308 ").repeated(40) << 300 << false;
     QTest::newRow("tabs") << "a\tbb\tccc\tdddd\t" + QString(70, 'x') << 300 << false;
     QTest::newRow("right to left") << QString("שלום עולם مرحبا بالعالم ").repeated(8) << 300 << false;
@@ -259,6 +343,149 @@ void tst_Log::shouldKeepTheEndInViewWhileResized()
     QTextCursor lastLine(view.document()->lastBlock().previous());
     lastLine.movePosition(QTextCursor::EndOfBlock);
     QVERIFY(view.cursorRect(lastLine).bottom() <= view.viewport()->height());
+}
+
+// A user who reads back stays where they are while lines come; at the end, the log follows.
+void tst_Log::shouldHoldTheViewWhileLinesCome_data()
+{
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<bool>("follows");
+    QTest::newRow("scrolled up") << "scroll" << false;
+    QTest::newRow("the caret at the top, with Ctrl+Home") << "home" << false;
+    QTest::newRow("a selection made with Shift+Down") << "select" << false;
+    QTest::newRow("a paragraph above turns out shorter once shaped") << "shape" << false;
+    QTest::newRow("back at the end with Ctrl+End") << "end" << true;
+    QTest::newRow("back at the end with the scroll bar") << "bottom" << true;
+}
+
+void tst_Log::shouldHoldTheViewWhileLinesCome()
+{
+    QFETCH(QString, reading);
+    QFETCH(bool, follows);
+    ShownLog shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
+    // Counted as twice the columns they take, until shaped.
+    shown.print(0, 300, "line %1 " + QString("e\u0301").repeated(60));
+    QScrollBar *bar = shown.view.verticalScrollBar();
+    QCOMPARE(bar->value(), bar->maximum());
+    shown.view.setFocus();
+    if (reading == "scroll" || reading == "bottom" || reading == "shape")
+        bar->setValue(bar->maximum() / 2);
+    if (reading == "home" || reading == "select" || reading == "end")
+        QTest::keyClick(shown.view.viewport(), Qt::Key_Home, Qt::ControlModifier);
+    for (int line = 0; reading == "select" && line < 3; ++line)
+        QTest::keyClick(shown.view.viewport(), Qt::Key_Down, Qt::ShiftModifier);
+    if (reading == "end")
+        QTest::keyClick(shown.view.viewport(), Qt::Key_End, Qt::ControlModifier);
+    if (reading == "bottom")
+        bar->setValue(bar->maximum());
+    QCoreApplication::processEvents();
+    const QTextCursor caret = shown.view.textCursor();
+    // The printed line at the view's top, and where it stands.
+    const auto top = [&shown] {
+        QTextCursor line = shown.view.cursorForPosition({0, 0});
+        line.movePosition(QTextCursor::StartOfLine);
+        const QRect shownAt = shown.view.cursorRect(line);
+        line.movePosition(QTextCursor::EndOfLine, QTextCursor::KeepAnchor);
+        return line.selectedText() + ' ' + QString::number(shownAt.top());
+    };
+    const QString before = top();
+    if (reading == "shape") {
+        QAbstractTextDocumentLayout *layout = shown.view.document()->documentLayout();
+        for (QTextBlock block = shown.view.document()->begin(); block.isValid(); block = block.next())
+            layout->blockBoundingRect(block);
+    }
+    shown.print(300, 600);
+    QTest::qWait(50);
+    if (follows) {
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(shown.view.textCursor().atEnd() || reading == "bottom");
+        return;
+    }
+    QCOMPARE(top(), before);
+    QCOMPARE(shown.view.textCursor().anchor(), caret.anchor());
+    QCOMPARE(shown.view.textCursor().position(), caret.position());
+}
+
+// Every line of a long log, painted slice by slice as it came, is one line to a screen reader,
+// where it stands, and a triple-click selects a printed line, not the paragraph that holds it.
+void tst_Log::shouldAnswerLineByLine()
+{
+    ShownLog shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
+    constexpr int count = 100000;
+    for (int from = 0; from < count; from += 997)
+        shown.print(from, std::min(from + 997, count));
+    QAccessibleTextInterface *text = QAccessible::queryAccessibleInterface(&shown.view)->textInterface();
+    int offset = 0;
+    int lastTop = INT_MIN;
+    for (int line = 0; line < count; ++line) {
+        int start = 0, end = 0;
+        const QString read = text->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        const QRect extents = text->characterRect(offset);
+        if (read != QString("line %1").arg(line) || start != offset || extents.isEmpty() ||
+            extents.top() <= lastTop)
+            QFAIL(qPrintable(QString("line %1 read as \"%2\" at %3, %4")
+                                 .arg(line)
+                                 .arg(read)
+                                 .arg(start)
+                                 .arg(extents.top())));
+        lastTop = extents.top();
+        offset = end + 1;
+    }
+    for (const int line : {count - 3, count - 40}) {
+        QTextCursor cursor(shown.view.document());
+        cursor.setPosition(int(shown.view.toPlainText().indexOf(QString("line %1\n").arg(line))) + 2);
+        shown.view.setTextCursor(cursor);
+        const QPoint point = shown.view.cursorRect().center();
+        QTest::mouseDClick(shown.view.viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(shown.view.viewport(), Qt::LeftButton, {}, point);
+        QCOMPARE(shown.view.textCursor().selection().toPlainText(), QString("line %1\n").arg(line));
+    }
+}
+
+// A tool that never stops printing: the log keeps its last lines, the window goes on, and the
+// first line says how many earlier ones were not kept.
+void tst_Log::shouldKeepABoundedTailOfEndlessOutput()
+{
+    constexpr qsizetype kept = 2000;
+    ShownLog shown(kept);
+    QProcess tool;
+    QObject::connect(&tool, &QProcess::readyReadStandardOutput, &shown.log,
+                     [&] { shown.log.appendOutput(QString::fromLatin1(tool.readAllStandardOutput()), 0); });
+    tool.start("seq", {"1000000000"});
+    QVERIFY(tool.waitForStarted());
+    const auto bounded = [&shown] {
+        const qsizetype lines = shown.lines().size();
+        return lines <= kept + kept / 20 + 32 && lines >= kept;
+    };
+    QTRY_VERIFY(bounded() && shown.lines().first().endsWith(" earlier lines not kept"));
+    const qint64 resident = memoryKiB("VmRSS:");
+    for (int second = 0; second < 2; ++second) {
+        QTest::qWait(1000);
+        // What waits is bounded too: at a flood's pace, far more than the log keeps.
+        shown.log.appendOutput(QStringList(QList<QString>(kept * 3, "x")).join('\n') + '\n', 1);
+    }
+#ifndef __SANITIZE_ADDRESS__
+    QVERIFY2(memoryKiB("VmRSS:") - resident < 32 * 1024,
+             qPrintable(QString::number(memoryKiB("VmRSS:") - resident)));
+#else
+    Q_UNUSED(resident)
+#endif
+    tool.kill();
+    tool.waitForFinished();
+    shown.log.flush();
+    const QStringList lines = shown.lines();
+    QVERIFY(bounded());
+    const QRegularExpression note("^… ([\\d\\W]+) earlier lines not kept$");
+    QVERIFY2(note.match(lines.first()).hasMatch(), qPrintable(lines.first()));
+    const qsizetype notKept = QLocale().toLongLong(note.match(lines.first()).captured(1));
+    QVERIFY(notKept > 10 * kept);
+    // What is kept is the end of what was printed, in order; the kill may cut the last line short.
+    const QStringList numbers = lines.mid(1).filter(QRegularExpression("^\\d+$"));
+    QVERIFY(numbers.size() > 2);
+    for (qsizetype at = 1; at < numbers.size(); ++at)
+        QVERIFY(QString::number(numbers[at - 1].toLongLong() + 1).startsWith(numbers[at]));
 }
 
 QTEST_MAIN(tst_Log)

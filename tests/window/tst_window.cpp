@@ -31,6 +31,7 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QTranslator>
@@ -433,7 +434,7 @@ void tst_Window::shouldLogTheRunAndReportItsOutcome_data()
     row("invalid bytes", "printf 'bad \\377 byte\\n'", {"bad \uFFFD byte"}, 1, completed);
     row("a chunk of white space only", "echo a\nsleep 0.3\necho\nsleep 0.3\necho b", {"a", "", "b"}, 3,
         completed);
-    row("several lines in one chunk, one paragraph", "printf ' one\\ntwo \\n'", {"one", "two"}, 1, completed);
+    row("several lines in one chunk, blanks kept", "printf ' one\\ntwo \\n'", {" one", "two "}, 1, completed);
     row("exit 2 although a file was written", "touch out.mp3\nexit 2", {}, 0, failed);
     row("exit 0, something of the run still running", leftover + "exit 0", {}, 0, completed);
     row("killed during a conversion", leftover + "kill -9 $$", {}, 0, failed);
@@ -1353,6 +1354,11 @@ void tst_Window::shouldSpeakEachLanguageWhole()
             QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(widget->objectName()));
     }
     outcome << run.status->text() << run.lines().filter(QRegularExpression("^✗")).value(0);
+    // The explanation's last line in view, at the height its fallback font paints it.
+    QTextCursor lastLine(run.log->document()->lastBlock().previous());
+    lastLine.movePosition(QTextCursor::EndOfBlock);
+    QTRY_VERIFY(run.log->verticalScrollBar()->value() == run.log->verticalScrollBar()->maximum() &&
+                run.log->cursorRect(lastLine).bottom() < run.log->viewport()->height());
     QFile::remove(run.fake.filePath("said"));
     run.button->click();
     QTRY_VERIFY(run.lines().last().startsWith("✓"));
