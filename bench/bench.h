@@ -113,14 +113,17 @@ int floodWindow(long lines);
 int floodPlain(long lines);
 int floodPipe(long lines);
 int floodXterm(long lines);
-int cancelFlood();
+int cancelFlood(const QStringList &generator, int seconds);
 int floodCase(const QStringList &generator);
+int screenReaderFlood(const QStringList &generator);
 int firstPaint(bool kavari);
 
 // The figures, measured from the parent side.
 QList<Figure> floodFigures(QTextStream &plot);
 Figure cancelFigure();
+QList<Figure> endlessFigures(int seconds);
 QList<Figure> caseFigures();
+QList<Figure> screenReaderFigures();
 Figure realDownloadFigure(const QString &scratch);
 Figure startupFigure();
 int runAll(const QString &output, const QStringList &only);

@@ -21,8 +21,12 @@ int runAll(const QString &output, const QStringList &only)
         figures << floodFigures(plot);
     if (wanted("cases"))
         figures << caseFigures();
+    if (wanted("screenreader"))
+        figures << screenReaderFigures();
     if (wanted("cancel"))
         figures << cancelFigure();
+    if (wanted("endless"))
+        figures << endlessFigures(60);
     if (wanted("download"))
         figures << realDownloadFigure(scratch.path());
     if (wanted("startup"))
@@ -77,13 +81,19 @@ int main(int argc, char *argv[])
         return floodPipe(lines);
     if (mode == "--flood-xterm")
         return floodXterm(lines);
-    if (mode == "--cancel-flood")
-        return cancelFlood();
+    // --cancel-flood [GENERATOR...] [--after SECONDS]
+    if (mode == "--cancel-flood") {
+        const qsizetype after = arguments.indexOf("--after");
+        return cancelFlood(arguments.mid(2, after < 0 ? -1 : after - 2), arguments.value(after + 1).toInt());
+    }
     if (mode == "--flood-case")
         return floodCase(arguments.mid(2));
+    if (mode == "--screen-reader-flood")
+        return screenReaderFlood(arguments.mid(2));
     if (mode == "--first-paint")
         return firstPaint(arguments.value(2) == "kavari");
-    // [--output FILE] [flood] [cases] [cancel] [download] [startup]: all figures unless some are named.
+    // [--output FILE] [flood] [cases] [screenreader] [cancel] [endless] [download] [startup]: all figures
+    // unless some are named.
     QStringList only = arguments.mid(1);
     QString output;
     if (mode == "--output") {

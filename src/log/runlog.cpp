@@ -244,14 +244,13 @@ void RunLog::edited()
 }
 
 // Whole paragraphs from the start, under a first line that counts them; never a line that is
-// still being written.
+// still being written. Half of what the log keeps goes at once: each removal makes Qt copy the
+// text that stays, which takes tens of milliseconds for a full log.
 void RunLog::keepTail(qsizetype kept)
 {
     QTextDocument *document = view->document();
-    const qsizetype keptCharacters = std::max(kept, keptLines) * charactersALine;
-    // A twentieth more before anything goes: each removal costs a pass over what goes.
-    if (kept > 0 && lines <= kept + kept / 20 &&
-        document->characterCount() <= keptCharacters + keptCharacters / 20)
+    const qsizetype keptCharacters = keptLines * charactersALine;
+    if (kept > 0 && lines <= kept && document->characterCount() <= keptCharacters)
         return;
     const QTextBlock first = noted > 0 ? document->begin().next() : document->begin();
     QTextBlock block = first;
@@ -259,7 +258,7 @@ void RunLog::keepTail(qsizetype kept)
     int characters = 0;
     while (block.isValid() && block != document->lastBlock() && block != openLine[0] &&
            block != openLine[1] &&
-           (lines - removed > kept || document->characterCount() - characters > keptCharacters)) {
+           (lines - removed > kept / 2 || document->characterCount() - characters > keptCharacters / 2)) {
         removed += block.text().count(QChar::LineSeparator) + 1;
         characters += block.length();
         block = block.next();

@@ -24,10 +24,10 @@ class QTimer;
 // is shown as it stands, and what comes later of it, a redraw after a carriage return included,
 // changes that paragraph in place.
 //
-// Whatever a tool prints, the log keeps only its last keptLines lines (and 64 characters a line
-// on average), under a first line that says how many earlier lines were not kept; output that
-// waits to be shown is bounded the same way, since what is older than the last keptLines lines
-// would not be kept anyway.
+// Whatever a tool prints, the log keeps no more than its last keptLines lines (and 64 characters a
+// line on average), under a first line that says how many earlier lines were not kept; output
+// that waits to be shown is bounded the same way, since what is older than the last keptLines
+// lines would not be kept anyway.
 class RunLog : public QObject
 {
     Q_OBJECT
