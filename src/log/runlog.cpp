@@ -5,9 +5,8 @@
 #include "logfollower.h"
 #include "loglayout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
-#include <QLocale>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
