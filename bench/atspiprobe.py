@@ -17,7 +17,13 @@ PROPERTIES = 'org.freedesktop.DBus.Properties'
 
 session = dbus.SessionBus()
 address = session.get_object('org.a11y.Bus', '/org/a11y/bus').GetAddress(dbus_interface='org.a11y.Bus')
-bus = dbus.bus.BusConnection(address)
+# The accessibility bus starts on the first request, slowly on a busy machine.
+for attempt in range(10):
+    try:
+        bus = dbus.bus.BusConnection(address)
+        break
+    except dbus.DBusException:
+        time.sleep(1)
 
 
 def node(reference):
