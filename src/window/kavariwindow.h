@@ -4,10 +4,15 @@
 #include "childprocess.h"
 #include "failureadvice.h"
 #include "failurecauses.h"
+#include "retryoffer.h"
+#include "versions.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
 #include <QStringDecoder>
+
+#include <optional>
 
 class CookieChoice;
 class DesktopNotifier;
@@ -19,11 +24,12 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
-class RetryOffer;
 class RunLog;
 class RunSandbox;
 class StatusLine;
 class UpdateOffer;
+class VersionQuery;
+struct ChildEnvironment;
 
 class KavariWindow : public QMainWindow
 {
@@ -51,11 +57,18 @@ private:
     void setupUi();
     void updateModeLabel();
     QString modeText() const;
-    QStringList buildArguments();
+    // The command line of a run with these cookies (empty for none), pausing or not.
+    QStringList buildArguments(const QString &cookiesFrom, bool pacing);
     QString outputFolder() const;
     QString folderProblem(const QString &folder, const QString &program) const;
     QStringList links() const;
-    void startDownload();
+    // What a run is started with, as the fields say: links, folder, format, audio, playlist.
+    QStringList choices() const;
+    void onChoicesChanged();
+    void onRetry(RetryOffer::Kind kind);
+    void startDownload(std::optional<RetryOffer::Kind> retry = {});
+    void launch(const QByteArray &programFile, const ChildEnvironment &child, const QString &folder,
+                std::optional<RetryOffer::Kind> retry);
     void cancelDownload();
     void reportStartFailure(const QString &why);
     void reportEnd(bool complete);
@@ -81,6 +94,10 @@ private:
     // What the current or last run started with, for what is said after its end.
     ChildCommand command;
     RanYtDlp ran;
+    QStringList startedWith;
+    // Asked once before a run whose cookies' keyring is named by yt-dlp's version, unless known.
+    KnownVersion ytDlpVersion;
+    QPointer<VersionQuery> keyringQuery;
     FailureCauses causes;
     bool cancelled = false;
     QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
