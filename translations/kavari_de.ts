@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>yt-dlp liest bei jedem Download die Cookies des hier gewählten Browsers, wie es seine Option --cookies-from-browser tut; Kavari behält keine Kopie davon. Eine Website kann ein Konto sperren, das auf diese Weise genutzt wird.</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>Das %1-Profil %2 ist nicht mehr vorhanden; dieser Download läuft ohne Cookies.</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>melden Sie sich zuerst in einem Browser bei YouTube an und versuchen Sie es dann erneut</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>melden Sie sich in %1 bei YouTube an und versuchen Sie es dann erneut</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>wählen Sie unter „Cookies aus“ einen Browser, in dem Sie angemeldet sind</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -163,10 +179,6 @@ nach %2</translation>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>wählen Sie unter „Cookies aus“ einen Browser, in dem Sie angemeldet sind</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>YouTube verlangt von dieser Verbindung einen Nachweis, dass ein Mensch dahintersteht; ein Browser, in dem Sie bei YouTube angemeldet sind, besteht ihn meistens: %1.</translation>
     </message>
@@ -223,6 +235,21 @@ nach %2</translation>
         <translation>
             <numerusform>%1 von %n Link: %2</numerusform>
             <numerusform>%1 von %n Links: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>Der Link führt ins Leere: prüfen Sie ihn.</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>Dieses yt-dlp kennt den Schlüsselbund nicht, der auf dieser Arbeitsumgebung die Cookies des Browsers schützt; das aktuelle yt-dlp kennt ihn, eine Aktualisierung behebt das also.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>%n der Videos: %1</numerusform>
+            <numerusform>%n der Videos: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -740,8 +767,8 @@ Klicken Sie auf „Herunterladen“, um es erneut zu versuchen.</translation>
 --- Aktualisierung vom Benutzer abgebrochen ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>Abgebrochen</translation>
+        <source>Update cancelled</source>
+        <translation>Aktualisierung abgebrochen</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>yt-dlp lee las cookies del navegador elegido aquí en cada descarga, como hace su opción --cookies-from-browser; Kavari no guarda ninguna copia de ellas. Un sitio puede suspender una cuenta que se use de esta forma.</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>El perfil de %1 %2 ya no existe; esta descarga se hace sin cookies.</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>inicie primero sesión en YouTube en un navegador y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>inicie sesión en YouTube en %1 y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>elija en «Cookies de» un navegador en el que tenga la sesión iniciada</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -163,10 +179,6 @@ en %2</translation>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>elija en «Cookies de» un navegador en el que tenga la sesión iniciada</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>YouTube pide que esta conexión demuestre que hay una persona detrás; un navegador en el que tenga la sesión iniciada en YouTube suele superar la prueba: %1.</translation>
     </message>
@@ -223,6 +235,21 @@ en %2</translation>
         <translation>
             <numerusform>%1 de %n enlace: %2</numerusform>
             <numerusform>%1 de los %n enlaces: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>El enlace no lleva a ninguna parte: compruébelo.</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>Este yt-dlp no conoce el anillo de claves que protege las cookies del navegador en este escritorio; el yt-dlp actual sí, así que actualizarlo lo soluciona.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>%n de los vídeos: %1</numerusform>
+            <numerusform>%n de los vídeos: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -740,8 +767,8 @@ Pulse Descargar para volver a intentarlo.</translation>
 --- Actualización cancelada por el usuario ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>Cancelado</translation>
+        <source>Update cancelled</source>
+        <translation>Actualización cancelada</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>yt-dlp lit les cookies du navigateur choisi ici à chaque téléchargement, comme le fait son option --cookies-from-browser&#xa0;; Kavari n&apos;en garde aucune copie. Un site peut suspendre un compte utilisé de cette façon.</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>Le profil %1 %2 n&apos;existe plus&#xa0;; ce téléchargement se fait sans cookies.</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>connectez-vous d&apos;abord à YouTube dans un navigateur, puis réessayez</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>connectez-vous à YouTube dans %1, puis réessayez</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>choisissez dans «&#xa0;Cookies de&#xa0;» un navigateur où vous êtes connecté</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -163,10 +179,6 @@ dans %2</translation>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>choisissez dans «&#xa0;Cookies de&#xa0;» un navigateur où vous êtes connecté</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>YouTube demande à cette connexion de prouver qu&apos;une personne se trouve derrière&#xa0;; un navigateur où vous êtes connecté à YouTube passe généralement ce contrôle&#xa0;: %1.</translation>
     </message>
@@ -223,6 +235,21 @@ dans %2</translation>
         <translation>
             <numerusform>%1 sur %n lien&#xa0;: %2</numerusform>
             <numerusform>%1 sur %n liens&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>Le lien ne mène nulle part&#xa0;: vérifiez-le.</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>Ce yt-dlp ne connaît pas le trousseau de clés qui protège les cookies du navigateur sur ce bureau&#xa0;; le yt-dlp actuel le connaît, sa mise à jour règle donc le problème.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>%n des vidéos&#xa0;: %1</numerusform>
+            <numerusform>%n des vidéos&#xa0;: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -740,8 +767,8 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
 --- Mise à jour annulée par l&apos;utilisateur ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>Annulé</translation>
+        <source>Update cancelled</source>
+        <translation>Mise à jour annulée</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>O yt-dlp lê os cookies do navegador escolhido aqui a cada download, como faz a opção --cookies-from-browser dele; o Kavari não guarda nenhuma cópia deles. Um site pode suspender uma conta usada dessa forma.</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>O perfil do %1 %2 não existe mais; este download será feito sem cookies.</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>entre primeiro no YouTube em um navegador e tente de novo</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>entre no YouTube no %1 e tente de novo</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>escolha em “Cookies de” um navegador em que você esteja conectado</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -163,10 +179,6 @@ em %2</translation>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>escolha em “Cookies de” um navegador em que você esteja conectado</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>O YouTube quer que esta conexão prove que há uma pessoa por trás dela; um navegador em que você esteja conectado ao YouTube costuma passar na verificação: %1.</translation>
     </message>
@@ -223,6 +235,21 @@ em %2</translation>
         <translation>
             <numerusform>%1 de %n link: %2</numerusform>
             <numerusform>%1 dos %n links: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>O link não leva a lugar nenhum: verifique-o.</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>Este yt-dlp não conhece o chaveiro que protege os cookies do navegador neste ambiente de trabalho; o yt-dlp atual conhece, então atualizá-lo resolve isso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>%n dos vídeos: %1</numerusform>
+            <numerusform>%n dos vídeos: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -740,8 +767,8 @@ Clique em Baixar para tentar novamente.</translation>
 --- Atualização cancelada pelo usuário ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>Cancelado</translation>
+        <source>Update cancelled</source>
+        <translation>Atualização cancelada</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>При каждой загрузке yt-dlp читает cookie выбранного здесь браузера, как это делает его параметр --cookies-from-browser; Kavari не хранит их копий. Сайт может заблокировать учётную запись, которая используется таким образом.</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>Профиль %1 %2 больше не существует; эта загрузка пойдёт без cookie.</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>сначала войдите в YouTube в браузере, затем повторите попытку</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>войдите в YouTube в %1, затем повторите попытку</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>выберите в поле «Cookie браузера» браузер, в котором вы вошли в учётную запись</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -166,10 +182,6 @@ into %2</source>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>выберите в поле «Cookie браузера» браузер, в котором вы вошли в учётную запись</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>YouTube требует доказать, что за этим соединением стоит человек; браузер, в котором выполнен вход в YouTube, обычно проходит эту проверку: %1.</translation>
     </message>
@@ -227,6 +239,22 @@ into %2</source>
             <numerusform>%1 из %n ссылки: %2</numerusform>
             <numerusform>%1 из %n ссылок: %2</numerusform>
             <numerusform>%1 из %n ссылок: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>Ссылка никуда не ведёт: проверьте её.</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>Этот yt-dlp не знает связку ключей, которая защищает cookie браузера в этой среде рабочего стола; текущая версия yt-dlp её знает, поэтому обновление это исправит.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>%n видео: %1</numerusform>
+            <numerusform>%n видео: %1</numerusform>
+            <numerusform>%n видео: %1</numerusform>
         </translation>
     </message>
 </context>
@@ -747,8 +775,8 @@ Click Download to try again.</source>
 --- Обновление отменено пользователем ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>Отменено</translation>
+        <source>Update cancelled</source>
+        <translation>Обновление отменено</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,22 @@
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
         <translation>每次下载时，yt-dlp 都会读取此处所选浏览器的 Cookie，与它的 --cookies-from-browser 选项相同；Kavari 不会保留 Cookie 的副本。以这种方式使用的账号可能会被网站封停。</translation>
     </message>
+    <message>
+        <source>The %1 profile %2 is gone; this run goes without cookies.</source>
+        <translation>%1 的配置文件 %2 已不存在；本次下载将不使用 Cookie。</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in a browser first, then retry</source>
+        <translation>请先在浏览器中登录 YouTube，然后重试</translation>
+    </message>
+    <message>
+        <source>sign in to YouTube in %1, then retry</source>
+        <translation>请在 %1 中登录 YouTube，然后重试</translation>
+    </message>
+    <message>
+        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
+        <translation>请在“Cookie 来源”中选择一个您已登录的浏览器</translation>
+    </message>
 </context>
 <context>
     <name>DenoRelease</name>
@@ -160,10 +176,6 @@ into %2</source>
 <context>
     <name>FailureCauses</name>
     <message>
-        <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>请在“Cookie 来源”中选择一个您已登录的浏览器</translation>
-    </message>
-    <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
         <translation>YouTube 要求此连接证明其背后是真人；已登录 YouTube 的浏览器通常能通过验证：%1。</translation>
     </message>
@@ -219,6 +231,20 @@ into %2</source>
         <source>%1 of the %n links: %2</source>
         <translation>
             <numerusform>%n 个链接中的 %1 个：%2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The link leads nowhere: check it.</source>
+        <translation>该链接无法访问：请检查链接。</translation>
+    </message>
+    <message>
+        <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
+        <translation>此 yt-dlp 不认识在此桌面环境中保护浏览器 Cookie 的密钥环；当前版本的 yt-dlp 认识，因此更新即可解决。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the videos: %1</source>
+        <translation>
+            <numerusform>其中 %n 个视频：%1</numerusform>
         </translation>
     </message>
 </context>
@@ -733,8 +759,8 @@ Click Download to try again.</source>
 --- 用户已取消更新 ---</translation>
     </message>
     <message>
-        <source>Cancelled</source>
-        <translation>已取消</translation>
+        <source>Update cancelled</source>
+        <translation>更新已取消</translation>
     </message>
 </context>
 <context>

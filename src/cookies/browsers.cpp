@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "browsers.h"
+#include "versions.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -69,22 +70,34 @@ QString newestProfile(const Browser &browser)
 QList<Browser> installedBrowsers()
 {
     QList<Browser> found;
-    for (const Browser &browser : knownBrowsers())
-        if (!newestProfile(browser).isEmpty())
+    for (Browser browser : knownBrowsers()) {
+        browser.profile = newestProfile(browser);
+        if (!browser.profile.isEmpty())
             found += browser;
+    }
     return found;
 }
 
 // yt-dlp guesses the keyring from the desktop, and on LXQt, MATE and the other desktops it does not
 // know it guesses one that decrypts nothing.
-QString cookiesFromBrowser(const Browser &browser)
+QString cookiesFromBrowser(const Browser &browser, const QString &ytDlpVersion)
 {
     const QString profile = newestProfile(browser);
     if (profile.isEmpty())
         return {};
     if (browser.ytDlpName == "firefox")
         return "firefox:" + profile;
+    // yt-dlp names KDE's wallets by their versions since 2023.06.21, and refuses those names before.
     const QByteArray kde = qgetenv("KDE_SESSION_VERSION");
-    const QString keyring = kde == "5" || kde == "6" ? "kwallet" + QString::fromLatin1(kde) : "gnomekeyring";
+    const bool named = ytDlpVersion.isEmpty() || versionDate(ytDlpVersion) >= QDate(2023, 6, 21);
+    const QString keyring = !keyringNeedsVersion(browser) ? "gnomekeyring"
+        : named                                           ? "kwallet" + QString::fromLatin1(kde)
+                                                          : "kwallet";
     return browser.ytDlpName + '+' + keyring + ':' + profile;
+}
+
+bool keyringNeedsVersion(const Browser &browser)
+{
+    const QByteArray kde = qgetenv("KDE_SESSION_VERSION");
+    return browser.ytDlpName != "firefox" && (kde == "5" || kde == "6");
 }

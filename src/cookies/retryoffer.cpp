@@ -9,15 +9,8 @@ RetryOffer::RetryOffer(QPushButton *button, CookieChoice *cookies, QObject *pare
     , button(button)
     , cookies(cookies)
 {
-    button->hide();
-    connect(button, &QPushButton::clicked, this, [this] {
-        this->button->hide();
-        if (offersPacing)
-            pacing = true;
-        else
-            this->cookies->chooseFirst();
-        emit retry();
-    });
+    withdraw();
+    connect(button, &QPushButton::clicked, this, [this] { emit retry(kind); });
 }
 
 void RetryOffer::offer(const QList<FailureCauses::Cause> &causes)
@@ -27,25 +20,28 @@ void RetryOffer::offer(const QList<FailureCauses::Cause> &causes)
             return FailureCauses::remedy(cause) == remedy;
         });
     };
-    offersPacing = false;
     if (mends(FailureCauses::Cookies) && cookies->chosen().isEmpty() && !cookies->first().isEmpty()) {
+        kind = Cookies;
         button->setText(tr("Retry with cookies from %1").arg(cookies->first()));
     } else if (mends(FailureCauses::PacedRetry)) {
-        offersPacing = true;
+        kind = Pacing;
         button->setText(tr("Retry, pausing between videos"));
     } else {
         return;
     }
     button->setAccessibleName(button->text());
     button->show();
+    button->setEnabled(!held);
 }
 
 void RetryOffer::withdraw()
 {
     button->hide();
+    button->setEnabled(false);
 }
 
-bool RetryOffer::takePacing()
+void RetryOffer::hold(bool hold)
 {
-    return std::exchange(pacing, false);
+    held = hold;
+    button->setEnabled(!held && !button->isHidden());
 }

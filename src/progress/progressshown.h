@@ -28,6 +28,7 @@ public:
     void end();
     // Of the last run: yt-dlp took a link up as YouTube's.
     bool sawYouTube() const { return progress.sawYouTube(); }
+    bool sawPlaylist() const { return progress.sawPlaylist(); }
 
 private:
     void paint();

@@ -50,6 +50,7 @@ void RunProgress::readLine(QStringView line)
         ++destinations;
     } else if (const auto match = itemOf.match(line); match.hasMatch() && line.startsWith(download)) {
         items = std::max(1, match.captured(2).toInt());
+        playlist = playlist || items > 1;
         item = std::clamp(match.captured(1).toInt(), 1, items);
         streams = 1;
         destinations = 0;

@@ -20,6 +20,8 @@ public:
     double fraction() const { return shown; }
     // yt-dlp took a link up as YouTube's, whatever its address.
     bool sawYouTube() const { return youTube; }
+    // A link fetched as a playlist of more than one video.
+    bool sawPlaylist() const { return playlist; }
 
 private:
     void readLine(QStringView line);
@@ -36,4 +38,5 @@ private:
     int destinations = 0;
     double shown = -1;
     bool youTube = false;
+    bool playlist = false;
 };

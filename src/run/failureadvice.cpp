@@ -141,8 +141,8 @@ UpdateNeeds updateNeeds(const RanYtDlp &ran, const QString &versionText, const Q
                         const QString &denoText)
 {
     const QString version = datedVersion(versionText);
-    if (version.isEmpty())
-        return {};
+    if (version.isEmpty() || !ran.updateMayMend)
+        return {false, false, version};
     const Deno deno = denoState(ran, version, today, denoToAsk(ran, version, today), denoText);
     return {isOld(version, today), deno == Deno::Missing || deno == Deno::Old, version};
 }

@@ -19,9 +19,11 @@ struct RanYtDlp
     bool youTube = false;
     // What yt-dlp said was refused or missing, a line each, told first.
     QStringList causes = {};
+    // No cause was named that no newer yt-dlp or deno would get past, such as a link that leads nowhere.
+    bool updateMayMend = true;
 };
 
-// What Kavari can fetch to mend a failure.
+// What Kavari can fetch to mend a failure; nothing where no update would.
 struct UpdateNeeds
 {
     // The yt-dlp that ran is more than 90 days old.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "versions.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 QString datedVersion(const QString &versionText)
@@ -22,4 +24,24 @@ QVersionNumber denoVersion(const QString &versionText)
 {
     static const QRegularExpression named("^deno (\\d+\\.\\d+\\.\\d+)\\b");
     return QVersionNumber::fromString(named.match(versionText.trimmed()).captured(1));
+}
+
+namespace {
+// A file replaced by a rename, as updates do, is written anew: its time changes.
+QString fileStamp(const QString &program)
+{
+    const QFileInfo file(program);
+    return QString("%1\n%2\n%3").arg(program).arg(file.size()).arg(file.lastModified().toMSecsSinceEpoch());
+}
+} // namespace
+
+bool KnownVersion::isKnown(const QString &program) const
+{
+    return !program.isEmpty() && stamp == fileStamp(program);
+}
+
+void KnownVersion::remember(const QString &program, const QString &version)
+{
+    stamp = fileStamp(program);
+    dated = version;
 }

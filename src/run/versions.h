@@ -18,3 +18,18 @@ inline QVersionNumber oldestDeno()
 {
     return {2, 3, 0};
 }
+
+// What a yt-dlp said its version is, remembered for its file as it is now: a file that an update
+// replaced is asked again.
+class KnownVersion
+{
+public:
+    bool isKnown(const QString &program) const;
+    // As datedVersion() gives it; empty when the program named none, or none is known.
+    QString of(const QString &program) const { return isKnown(program) ? dated : QString(); }
+    void remember(const QString &program, const QString &version);
+
+private:
+    QString stamp;
+    QString dated;
+};

@@ -6,6 +6,7 @@
 #include "statusline.h"
 #include "updater.h"
 
+#include <QFile>
 #include <QPushButton>
 
 UpdateOffer::UpdateOffer(QPushButton *button, QPushButton *downloadButton, RunLog *log, StatusLine *status,
@@ -17,7 +18,7 @@ UpdateOffer::UpdateOffer(QPushButton *button, QPushButton *downloadButton, RunLo
     , status(status)
     , progress(progress)
 {
-    button->hide();
+    setOffered(false);
     connect(button, &QPushButton::clicked, this, &UpdateOffer::start);
 }
 
@@ -30,6 +31,7 @@ void UpdateOffer::explain(const ChildCommand &command, const RanYtDlp &ran)
                 for (const QString &line : lines)
                     log->appendNote(line);
                 failedCommand = command;
+                emit versionFound(QFile::decodeName(command.program), found.version);
                 offer(found);
             });
 }
@@ -44,7 +46,7 @@ void UpdateOffer::offer(const UpdateNeeds &found)
             ? tr("Click \"Update yt-dlp\" to fetch the current yt-dlp and deno, checked before they run.")
             : needs.ytDlp ? tr("Click \"Update yt-dlp\" to fetch the current yt-dlp, checked before it runs.")
                           : tr("Click \"Update yt-dlp\" to fetch the current deno, checked before it runs."));
-    button->show();
+    setOffered(true);
 }
 
 void UpdateOffer::withdraw()
@@ -53,7 +55,13 @@ void UpdateOffer::withdraw()
         explainer->disconnect(this);
         explainer->deleteLater();
     }
-    button->hide();
+    setOffered(false);
+}
+
+void UpdateOffer::setOffered(bool offered)
+{
+    button->setVisible(offered);
+    button->setEnabled(offered);
 }
 
 void UpdateOffer::start()
@@ -61,7 +69,8 @@ void UpdateOffer::start()
     if (updating)
         return;
     updating = true;
-    button->hide();
+    emit busy(true);
+    setOffered(false);
     log->clear();
     downloadButton->setText(tr("Cancel"));
     status->show(tr("Updating yt-dlp..."), "blue");
@@ -88,6 +97,7 @@ void UpdateOffer::end(const QString &failure)
     log->appendNote(failure.isEmpty() ? tr("\nClick Download to try again.") : tr("\n✗ %1").arg(failure));
     log->whenShown(this, [this, updated = failure.isEmpty()] {
         updating = false;
+        emit busy(false);
         progress->end();
         downloadButton->setText(tr("Download"));
         updated ? status->show(tr("Updated"), "green") : status->show(tr("Update failed"), "red");
@@ -99,11 +109,12 @@ void UpdateOffer::cancel()
     if (!updater) // Its end is being told.
         return;
     updating = false;
+    emit busy(false);
     // At once, not at the next turn of the event loop: a transfer that ends meanwhile must not
     // install anything. Its destructor stops whatever runs and removes what it had written.
     delete updater.data();
     progress->end();
     downloadButton->setText(tr("Download"));
     log->appendNote(tr("\n--- Update cancelled by user ---"));
-    status->show(tr("Cancelled"), "orange");
+    status->show(tr("Update cancelled"), "orange");
 }

@@ -16,7 +16,8 @@ class Updater;
 
 // What follows a failed run: its explanation in the log and, where the current yt-dlp or deno would
 // mend it, the "Update yt-dlp" button. The update it starts is told in the window's log, status
-// line and progress bar, and the Download button cancels it, as they do for a download.
+// line and progress bar, and the Download button cancels it, as they do for a download. A button
+// that is not offered cannot be clicked either, not even by a screen reader.
 class UpdateOffer : public QObject
 {
     Q_OBJECT
@@ -33,7 +34,15 @@ public:
     bool isUpdating() const { return updating; }
     void cancel();
 
+signals:
+    // Once a failure is explained: what the yt-dlp at that path said its version is (empty when
+    // it named none).
+    void versionFound(const QString &program, const QString &version);
+    // From the click on "Update yt-dlp" until the update's end is told.
+    void busy(bool updating);
+
 private:
+    void setOffered(bool offered);
     void offer(const UpdateNeeds &needs);
     void start();
     void end(const QString &failure);

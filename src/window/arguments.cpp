@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cookiechoice.h"
 #include "kavariwindow.h"
-#include "retryoffer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
-QStringList KavariWindow::buildArguments()
+QStringList KavariWindow::buildArguments(const QString &cookiesFrom, bool pacing)
 {
     QStringList arguments;
     // --no-playlist alone still fetches every video of a link that names only a playlist.
@@ -37,10 +35,10 @@ QStringList KavariWindow::buildArguments()
     arguments += {"-o", folder + "/%(title).200B.%(ext)s", "--newline"};
 
     // yt-dlp reads the browser's cookies itself, for this run.
-    if (const QString browser = cookies->argument(); !browser.isEmpty())
-        arguments += {"--cookies-from-browser", browser};
+    if (!cookiesFrom.isEmpty())
+        arguments += {"--cookies-from-browser", cookiesFrom};
     // What yt-dlp's "-t sleep" sets, without subtitles, for the one run that retries a rate limit.
-    if (retryOffer->takePacing())
+    if (pacing)
         arguments += {"--sleep-requests", "0.75", "--sleep-interval", "10", "--max-sleep-interval", "20"};
 
     // A pasted "--exec=…" must stay a link, never become an option.

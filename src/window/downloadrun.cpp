@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "childenvironment.h"
 #include "childprocess.h"
+#include "cookiechoice.h"
 #include "desktopnotifier.h"
 #include "kavariwindow.h"
 #include "progressshown.h"
@@ -9,6 +10,7 @@
 #include "runsandbox.h"
 #include "statusline.h"
 #include "updateoffer.h"
+#include "versionquery.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -41,7 +43,14 @@ void KavariWindow::onReturnPressed()
         startDownload();
 }
 
-void KavariWindow::startDownload()
+// A retry, like Download, starts nothing while an update or another run is on.
+void KavariWindow::onRetry(RetryOffer::Kind kind)
+{
+    if (!isDownloading && !updateOffer->isUpdating())
+        startDownload(kind);
+}
+
+void KavariWindow::startDownload(std::optional<RetryOffer::Kind> retry)
 {
     if (links().isEmpty()) {
         QMessageBox::warning(this, tr("Error"), tr("Please enter a URL"));
@@ -68,10 +77,35 @@ void KavariWindow::startDownload()
 
     log->clear();
     isDownloading = true;
+    sinceStart.start();
     downloadButton->setText(tr("Cancel"));
     status->show(tr("Downloading..."), "blue");
     progress->start(links());
-    const QStringList arguments = buildArguments();
+    startedWith = choices();
+    if (const QString gone = cookies->refresh(); !gone.isEmpty())
+        log->appendNote(gone);
+    // Which keyring yt-dlp knows depends on its version: asked once, without holding up the window.
+    if (cookies->needsVersion(retry == RetryOffer::Cookies) && !program.isEmpty() &&
+        !ytDlpVersion.isKnown(program)) {
+        keyringQuery = new VersionQuery(childCommand(programFile, {}, child), this);
+        connect(keyringQuery, &VersionQuery::answered, this,
+                [this, programFile, child, folder, retry](const QString &versionText) {
+                    keyringQuery->deleteLater();
+                    ytDlpVersion.remember(QFile::decodeName(programFile), datedVersion(versionText));
+                    launch(programFile, child, folder, retry);
+                });
+        return;
+    }
+    launch(programFile, child, folder, retry);
+}
+
+void KavariWindow::launch(const QByteArray &programFile, const ChildEnvironment &child, const QString &folder,
+                          std::optional<RetryOffer::Kind> retry)
+{
+    const QString program = QFile::decodeName(programFile);
+    const QStringList arguments =
+        buildArguments(cookies->argument(ytDlpVersion.of(program), retry == RetryOffer::Cookies),
+                       retry == RetryOffer::Pacing);
     log->appendNote(tr("Command: %1").arg("yt-dlp " + arguments.join(' ')));
     log->appendNote(QString());
 
@@ -80,6 +114,9 @@ void KavariWindow::startDownload()
         reportStartFailure(tr("the previous download has not ended yet"));
         return;
     }
+    // Only a retry that starts chooses its browser, for the runs after it too.
+    if (retry == RetryOffer::Cookies)
+        cookies->chooseFirst();
     ran = {program, decodedNames(child.searchPath), links(), qualityCombo->currentData().toString(), folder};
     causes = FailureCauses(folder);
     cancelled = false;
@@ -99,12 +136,15 @@ void KavariWindow::startDownload()
     outputDecoder = OutputDecoder();
     errorDecoder = OutputDecoder();
     process->start(program, arguments, QIODeviceBase::ReadWrite);
-    sinceStart.start();
     runGroup = childGroup(process);
 }
 
 void KavariWindow::cancelDownload()
 {
+    // A start still waiting for yt-dlp's version goes no further.
+    if (keyringQuery)
+        keyringQuery->disconnect(this);
+    delete keyringQuery.data();
     killRun();
     cancelled = true;
     progress->end();
@@ -159,7 +199,10 @@ void KavariWindow::reportEnd(bool complete)
         return;
     // Why it failed, which yt-dlp it was, what would mend it, and the update or retry that would.
     ran.youTube = progress->sawYouTube();
-    ran.causes = causes.lines(int(ran.links.size()));
+    // A browser first used since the last look is offered now.
+    cookies->refresh();
+    ran.causes = causes.lines(int(ran.links.size()), progress->sawPlaylist(), cookies->signIn());
+    ran.updateMayMend = causes.updateMayMend();
     updateOffer->explain(command, ran);
     retryOffer->offer(causes.found());
 }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "configguard.h"
 #include "kavariwindow.h"
+#include "retryoffer.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -12,6 +14,20 @@ void KavariWindow::onQualityChanged(int index)
     Q_UNUSED(index)
     const QString format = qualityCombo->currentData().toString();
     audioQualityCombo->setEnabled(format == "mp3" || format == "m4a");
+    onChoicesChanged();
+}
+
+QStringList KavariWindow::choices() const
+{
+    return links() << outputFolder() << qualityCombo->currentData().toString()
+                   << audioQualityCombo->currentData().toString()
+                   << QString::number(playlistCheckBox->isChecked());
+}
+
+void KavariWindow::onChoicesChanged()
+{
+    if (choices() != startedWith)
+        retryOffer->withdraw();
 }
 
 void KavariWindow::onBrowseClicked()

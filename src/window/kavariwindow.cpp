@@ -5,6 +5,7 @@
 #include "runlog.h"
 #include "runsandbox.h"
 #include "statusline.h"
+#include "versionquery.h"
 
 #include <QEvent>
 
@@ -37,8 +38,10 @@ KavariWindow::KavariWindow(QWidget *parent)
 
 KavariWindow::~KavariWindow()
 {
-    // Nothing is explained to a window that is going away.
+    // Nothing is explained to a window that is going away, nor started.
     cancelled = true;
+    if (keyringQuery)
+        keyringQuery->disconnect(this);
     if (process->state() != QProcess::NotRunning) {
         killRun();
         process->waitForFinished(30000);

@@ -5,10 +5,15 @@
 #include "failureadvice.h"
 #include "failurecauses.h"
 #include "outputdecoder.h"
+#include "retryoffer.h"
+#include "versions.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProcess>
+
+#include <optional>
 
 class CookieChoice;
 class DesktopNotifier;
@@ -20,11 +25,12 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTextEdit;
-class RetryOffer;
 class RunLog;
 class RunSandbox;
 class StatusLine;
 class UpdateOffer;
+class VersionQuery;
+struct ChildEnvironment;
 
 class KavariWindow : public QMainWindow
 {
@@ -52,11 +58,18 @@ private:
     void setupUi();
     void updateModeLabel();
     QString modeText() const;
-    QStringList buildArguments();
+    // The command line of a run with these cookies (empty for none), pausing or not.
+    QStringList buildArguments(const QString &cookiesFrom, bool pacing);
     QString outputFolder() const;
     QString folderProblem(const QString &folder, const QString &program) const;
     QStringList links() const;
-    void startDownload();
+    // What a run is started with, as the fields say: links, folder, format, audio, playlist.
+    QStringList choices() const;
+    void onChoicesChanged();
+    void onRetry(RetryOffer::Kind kind);
+    void startDownload(std::optional<RetryOffer::Kind> retry = {});
+    void launch(const QByteArray &programFile, const ChildEnvironment &child, const QString &folder,
+                std::optional<RetryOffer::Kind> retry);
     void cancelDownload();
     void reportStartFailure(const QString &why);
     void reportEnd(bool complete);
@@ -82,6 +95,10 @@ private:
     // What the current or last run started with, for what is said after its end.
     ChildCommand command;
     RanYtDlp ran;
+    QStringList startedWith;
+    // Asked once before a run whose cookies' keyring is named by yt-dlp's version, unless known.
+    KnownVersion ytDlpVersion;
+    QPointer<VersionQuery> keyringQuery;
     FailureCauses causes;
     bool cancelled = false;
     // One per channel: a character or a colour code cut in two by a pipe read stays whole.

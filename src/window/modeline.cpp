@@ -26,6 +26,7 @@ bool namesManyVideos(const QString &link)
 void KavariWindow::onUrlChanged()
 {
     updateModeLabel();
+    onChoicesChanged();
 }
 
 // Pasted links, one per line or with blanks between them, each fetched in turn. Text copied from web

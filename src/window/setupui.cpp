@@ -100,12 +100,12 @@ void KavariWindow::setupUi()
     // Read for each run by yt-dlp, never by Kavari; "None" in every new window. On a row of its own
     // under the format, so that the window keeps its width.
     auto *cookiesCaption = new QLabel(tr("Cookies from:"), this);
-    auto *cookiesCombo = new QComboBox(this);
+    auto *cookiesCombo = new BrowserBox(this);
     cookiesCombo->setObjectName("cookiesCombo");
     cookiesCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cookiesCaption->setBuddy(cookiesCombo);
     cookies = new CookieChoice(cookiesCombo, this);
-    connect(cookiesCombo, &QComboBox::currentIndexChanged, this, &KavariWindow::updateModeLabel);
+    connect(cookies, &CookieChoice::changed, this, &KavariWindow::updateModeLabel);
     auto *cookiesRow = new QHBoxLayout;
     cookiesRow->addWidget(cookiesCaption);
     cookiesRow->addWidget(cookiesCombo);
@@ -151,7 +151,12 @@ void KavariWindow::setupUi()
     auto *retryButton = new QPushButton(this);
     retryButton->setObjectName("retryButton");
     retryOffer = new RetryOffer(retryButton, cookies, this);
-    connect(retryOffer, &RetryOffer::retry, this, &KavariWindow::startDownload);
+    connect(retryOffer, &RetryOffer::retry, this, &KavariWindow::onRetry);
+    // Enter on an offer, as on Download, clicks it; a held key counts once.
+    for (QPushButton *offer : {updateButton, retryButton}) {
+        offer->setAutoDefault(true);
+        ignoreHeldKeys(offer);
+    }
     auto *statusRow = new QHBoxLayout;
     statusRow->addWidget(statusLabel);
     statusRow->addWidget(updateButton);
@@ -177,6 +182,15 @@ void KavariWindow::setupUi()
     outputLog->setFont(logFont);
     log = new RunLog(outputLog, this);
     updateOffer = new UpdateOffer(updateButton, downloadButton, log, status, progress, this);
+    // One thing at a time: no retry while an update runs.
+    connect(updateOffer, &UpdateOffer::busy, retryOffer, &RetryOffer::hold);
+    connect(
+        updateOffer, &UpdateOffer::versionFound, this,
+        [this](const QString &program, const QString &version) { ytDlpVersion.remember(program, version); });
+    // A retry starts the run that failed: once the fields describe another, it is withdrawn.
+    connect(outputDirEdit, &QLineEdit::textChanged, this, &KavariWindow::onChoicesChanged);
+    connect(audioQualityCombo, &QComboBox::currentIndexChanged, this, &KavariWindow::onChoicesChanged);
+    connect(playlistCheckBox, &QCheckBox::toggled, this, &KavariWindow::onChoicesChanged);
     logLayout->addWidget(outputLog);
     mainLayout->addWidget(logGroup, 1);
 

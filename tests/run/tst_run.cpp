@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What runs yt-dlp and keeps its runs safe, tested without a window: the advice after a failure,
-// the child's environment, and the folders yt-dlp would load plugins from.
+// What runs yt-dlp and keeps its runs safe, tested without a window: the causes read from its
+// output and the advice after a failure, the child's environment, and the folders yt-dlp would load
+// plugins from.
 #include "childenvironment.h"
 #include "configguard.h"
 #include "failureadvice.h"
+#include "failurecauses.h"
 
 #include <QDate>
 #include <QDir>
@@ -20,12 +22,138 @@ class tst_Run : public QObject
     Q_OBJECT
 
 private slots:
+    void shouldReadTheCausesInYtDlpsOwnWords_data();
+    void shouldReadTheCausesInYtDlpsOwnWords();
     void shouldAdviseFromTheVersion_data();
     void shouldAdviseFromTheVersion();
     void shouldKeepTheActivationTokenFromTheChild();
     void shouldRefusePluginFolders_data();
     void shouldRefusePluginFolders();
 };
+
+// yt-dlp's lines as it prints them on standard error, in an output folder named as a cause; each
+// cause told once, in a line that begins or ends as `told` says, those no update mends first.
+void tst_Run::shouldReadTheCausesInYtDlpsOwnWords_data()
+{
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<int>("links");
+    QTest::addColumn<bool>("videos");
+    QTest::addColumn<QStringList>("told");
+    QTest::addColumn<bool>("update");
+    const QString bot = "ERROR: [youtube] %1: Sign in to confirm you're not a bot. Use --cookies";
+    const QString limited =
+        "ERROR: [youtube] %1: Unable to download API page: HTTP Error 429: Too Many Requests";
+    const QString gone = "ERROR: [youtube] %1: Video unavailable";
+    const QString retrying = "WARNING: [youtube] a: Unable to download API page: HTTP Error 429: Too Many "
+                             "Requests. Retrying (1/3)...";
+    const QString asked = "The site limits how many videos", people = "YouTube wants this connection";
+    const auto row = [](const char *name, const QStringList &said, const QStringList &told,
+                        bool update = true, int links = 1, bool videos = false) {
+        QTest::newRow(name) << said << links << videos << told << update;
+    };
+    row("bot check", {bot.arg("x")}, {people});
+    row("bot check, typographic apostrophe", {"ERROR: [youtube] x: Sign in to confirm you\u2019re not a bot"},
+        {people});
+    row("age gate", {"ERROR: [youtube] x: Sign in to confirm your age. This video may be inappropriate"},
+        {"Only a signed-in, age-verified account"}, false);
+    row("members only", {"ERROR: [youtube] x: Join this channel to get access to members-only content"},
+        {"Only accounts with access"}, false);
+    row("rate limit", {"ERROR: [youtube] x: This content isn\u2019t available, try again later."}, {asked},
+        false);
+    row("HTTP 429", {limited.arg("x")}, {asked}, false);
+    row("country",
+        {"ERROR: [youtube] x: Video unavailable. The uploader has not made this video available in your "
+         "country"},
+        {"The video is not available where this connection is."}, false);
+    row("removed", {"ERROR: [youtube] x: Video unavailable. This video has been removed by the uploader"},
+        {"The video is gone, or was never public."}, false);
+    // Debian's yt-dlp, asked for a missing file on a local server.
+    row("HTTP 404",
+        {"ERROR: [generic] None: Unable to download webpage: HTTP Error 404: File not found (caused "
+         "by <HTTPError 404: 'File not found'>); please report this issue on  "
+         "https://github.com/yt-dlp/yt-dlp/issues?q= , filling out the appropriate issue template. "
+         "Confirm you are on the latest version using  yt-dlp -U"},
+        {"The link leads nowhere: check it."}, false);
+    row("no JavaScript runtime",
+        {"WARNING: [youtube] x: n challenge solving failed: some formats may be missing",
+         "ERROR: [youtube] x: Requested format is not available. Use --list-formats"},
+        {"YouTube's player needs the JavaScript runtime deno"});
+    row("a format that is not there, alone", {"ERROR: [youtube] x: Requested format is not available."}, {});
+    row("HTTP 403", {"ERROR: unable to download video data: HTTP Error 403: Forbidden"},
+        {"The site refused the file itself (HTTP 403)"});
+    row("full disk", {"ERROR: unable to write data: [Errno 28] No space left on device"},
+        {"The disk of the output folder is full: "}, false);
+    row("a refused write in the output folder, named as a private video",
+        {"ERROR: unable to open for writing: [Errno 13] Permission denied: '/m/Private videos/x.part'"},
+        {"Kavari's user may not write to /m/Private videos: it was refused /m/Private videos/x.part."},
+        false);
+    row("a refused write elsewhere", {"ERROR: [Errno 13] Permission denied: '/etc/x'"}, {});
+    row("a link whose path names causes",
+        {"ERROR: Unsupported URL: http://127.0.0.1:9/members-only/age-restricted"},
+        {"yt-dlp knows no way to read that page: check the link."});
+    row("a file's name as the video's id, HTTP 410",
+        {"ERROR: [generic] Private video: Unable to download webpage: HTTP Error 410: Gone"},
+        {"The link leads nowhere"}, false);
+    row("a title, quoted and in the output folder",
+        {"ERROR: unable to open for writing: [Errno 36] File name too long: \"/m/Private videos/HTTP "
+         "Error 429 Video unavailable isn't it.webm.part\"",
+         "ERROR: Cannot write video subtitles file /m/Private videos/Sign in to confirm your age.en.vtt",
+         "ERROR: Skipping the remaining entries in playlist 'Private video \\'x\\' members-only' since "
+         "3 items failed extraction"},
+        {});
+    row("lines other than ERROR: and WARNING:, and an error of no known cause",
+        {"[ExtractAudio] Destination: /m/Private videos/Sign in to confirm your age.mp3",
+         "[youtube] x: Video unavailable", "Private video", "ERROR: something else went wrong"},
+        {});
+    row("offline",
+        {"ERROR: [generic] Unable to download webpage: <urlopen error [Errno -3] Temporary failure in name "
+         "resolution>"},
+        {"There is no connection to the site"}, false);
+    row("no secretstorage", {"WARNING: [Cookies] secretstorage not available", bot.arg("x")},
+        {"yt-dlp could not read the browser's cookies", people});
+    row("a keyring this yt-dlp does not know",
+        {"yt-dlp: error: unsupported keyring specified for cookies: \"KWALLET5\". Supported keyrings are: "
+         "BASICTEXT, GNOMEKEYRING, KWALLET"},
+        {"This yt-dlp does not know the keyring"});
+    row("two links, the same cause, told by the downloader",
+        QStringList(2, "ERROR: [download] Got error: HTTP Error 403"),
+        {"2 of the 2 links: The site refused the file itself"}, true, 2);
+    row("two links, two causes",
+        {bot.arg("a"), "ERROR: [youtube] b: Video unavailable. This video has been removed"},
+        {"1 of the 2 links: The video is gone", "1 of the 2 links: " + people}, true, 2);
+    row("a warning of a link that then downloads", {retrying, gone.arg("b")},
+        {"1 of the 3 links: The video is gone"}, false, 3);
+    row("a warning of a link that then fails", {retrying, gone.arg("a"), limited.arg("b")},
+        {"1 of the 3 links: The video is gone", "2 of the 3 links: " + asked}, false, 3);
+    row("more videos than links, and a video that fails twice",
+        {bot.arg("a"), bot.arg("b"), bot.arg("c"), bot.arg("d"), gone.arg("e"), gone.arg("e")},
+        {"1 of the 3 links: The video is gone", "3 of the 3 links: " + people}, true, 3);
+    row("the videos of a playlist", {bot.arg("a"), bot.arg("b"), bot.arg("c")},
+        {"3 of the videos: " + people}, true, 2, true);
+    // Read whole, wherever a read cuts it.
+    row("a line of 4 KiB", {QString(bot.arg(QString(4096 - bot.size(), 'x')))}, {people});
+}
+
+void tst_Run::shouldReadTheCausesInYtDlpsOwnWords()
+{
+    QFETCH(QStringList, said);
+    QFETCH(int, links);
+    QFETCH(bool, videos);
+    QFETCH(QStringList, told);
+    QFETCH(bool, update);
+    const QString output = said.join('\n') + '\n';
+    // Whole, and cut in two at every place.
+    for (qsizetype cut = output.size(); cut >= 0; --cut) {
+        FailureCauses causes("/m/Private videos");
+        causes.read(QStringView(output).first(cut), 1);
+        causes.read(QStringView(output).sliced(cut), 1);
+        const QStringList lines = causes.lines(links, videos, "sign in");
+        QVERIFY2(lines.size() == told.size(), qPrintable(QString::number(cut) + ": " + lines.join('\n')));
+        for (qsizetype at = 0; at < told.size(); ++at)
+            QVERIFY2(lines[at].startsWith(told[at]) || lines[at].endsWith(told[at]), qPrintable(lines[at]));
+        QCOMPARE(causes.updateMayMend(), update);
+    }
+}
 
 void tst_Run::shouldAdviseFromTheVersion_data()
 {

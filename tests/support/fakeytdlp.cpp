@@ -19,6 +19,9 @@ FakeYtDlp::~FakeYtDlp()
 {
     qputenv("HOME", ownHome);
     qputenv("PATH", ownPath);
+    for (const char *release :
+         {"KAVARI_YTDLP_RELEASE_URL", "KAVARI_DENO_RELEASE_URL", "KAVARI_YTDLP_KEYRING"})
+        qunsetenv(release);
 }
 
 void writeScript(const QString &path, const QByteArray &text)

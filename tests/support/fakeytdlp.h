@@ -10,7 +10,8 @@
 // A temporary HOME whose .local/bin holds a shell script named yt-dlp. The script records
 // each start in "starts", its arguments, its PATH and its pid, then runs the body a test gives
 // it; --version runs the script "version" of the home folder instead, if there is one. While the fake
-// lives, HOME points at it; HOME and PATH are as before once it is gone.
+// lives, HOME points at it; HOME and PATH are as before once it is gone, and the variables that
+// name a release to update from are unset.
 class FakeYtDlp
 {
 public:

@@ -10,7 +10,8 @@ Beside a file NAME, a file of the same name with one of these endings makes it m
 NAME.stall sends a little and then nothing; NAME.cut half of what its length promises; NAME.drip
 one byte a second; NAME.flood sends 1 GiB, chunked, with no length, as fast as it can;
 NAME.status answers with the status code the file holds, and no body; NAME.redirect redirects
-to the address the file holds."""
+to the address the file holds; NAME.loop redirects to itself. Like GitHub's, each redirect carries a
+short page that says where the file moved."""
 import http.server
 import os
 import ssl
@@ -56,10 +57,14 @@ class Handler(http.server.BaseHTTPRequestHandler):
 
     def answer(self, status, headers=()):
         self.send_response(status)
+        body = b""
         for name, value in headers:
             self.send_header(name, value)
-        self.send_header("Content-Length", "0")
+            if name == "Location":
+                body = b'<html><body>You are being <a href="%s">redirected</a>.</body></html>' % value.encode()
+        self.send_header("Content-Length", str(len(body)))
         self.end_headers()
+        self.wfile.write(body)
 
     def do_GET(self):
         parts = self.path.lstrip("/").split("/")
@@ -75,6 +80,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         path = os.path.join(folder, *parts)
         if marker(path, "redirect"):
             self.answer(302, [("Location", marker(path, "redirect"))])
+            return
+        if marker(path, "loop"):
+            self.answer(302, [("Location", self.path)])
             return
         if marker(path, "status"):
             self.answer(int(marker(path, "status")))

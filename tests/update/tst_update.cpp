@@ -201,6 +201,8 @@ void tst_Update::shouldUpdateYtDlpAndDeno_data()
         row(qPrintable(QString("a last reply of %1").arg(status)), "system", "yt-dlp",
             QString("status %1 yt-dlp").arg(status),
             QString("Fetching yt-dlp failed: the server answered %1 ").arg(status));
+    row("sent on without end", "system", "yt-dlp", "loop SHA2-256SUMS",
+        "Fetching SHA2-256SUMS failed: it was sent on more than 10 times");
     row("sent on to a file", "system", "yt-dlp", "redirect file:///etc/passwd yt-dlp",
         "Fetching yt-dlp failed: it was sent on to file:///etc/passwd, which is not https");
     row("sent on to another host over http", "system", "yt-dlp", "redirect http://127.0.0.2:9/yt-dlp yt-dlp",
@@ -298,7 +300,7 @@ void tst_Update::shouldUpdateYtDlpAndDeno()
         QFile damaged(file);
         QVERIFY(damaged.open(QIODevice::Append) && damaged.write("\n") == 1);
     }
-    if (QStringList {"cut", "stall", "drip", "flood"}.contains(words.first()))
+    if (QStringList {"cut", "stall", "drip", "flood", "loop"}.contains(words.first()))
         writeScript(file + "." + words.first(), {});
     if (words.first() == "status" || words.first() == "redirect")
         writeScript(file + "." + words.first(), words.at(1).toUtf8());
@@ -311,9 +313,6 @@ void tst_Update::shouldUpdateYtDlpAndDeno()
                     TestRelease::sumLine(files.filePath(denoArchive), denoArchive));
     }
     const auto guard = qScopeGuard([&] {
-        for (const char *variable :
-             {"KAVARI_YTDLP_RELEASE_URL", "KAVARI_DENO_RELEASE_URL", "KAVARI_YTDLP_KEYRING"})
-            qunsetenv(variable);
         if (served == "full disk")
             QProcess::execute("umount", {home.filePath(".local/bin")});
         // Qt cannot name what is not UTF-8, nor remove it.
@@ -399,11 +398,6 @@ void tst_Update::shouldFollowGitHubsRedirects()
     qputenv("KAVARI_YTDLP_RELEASE_URL", (https ? url.replace("http:", "https:") : url).toUtf8());
     qputenv("KAVARI_DENO_RELEASE_URL", qgetenv("KAVARI_YTDLP_RELEASE_URL"));
     qputenv("KAVARI_YTDLP_KEYRING", QFile::encodeName(release.keyring()));
-    const auto guard = qScopeGuard([] {
-        for (const char *variable :
-             {"KAVARI_YTDLP_RELEASE_URL", "KAVARI_DENO_RELEASE_URL", "KAVARI_YTDLP_KEYRING"})
-            qunsetenv(variable);
-    });
     QString said;
     if (!https) {
         said = update(failedRun(QFile::encodeName(fake.filePath("system/yt-dlp")),
@@ -442,11 +436,8 @@ void tst_Update::shouldSweepWhatAKilledUpdateLeft()
     qputenv("TMPDIR", QFile::encodeName(temporary.path()));
     qputenv("KAVARI_YTDLP_RELEASE_URL", server.url("killed").toUtf8());
     qputenv("KAVARI_YTDLP_KEYRING", QFile::encodeName(release.keyring()));
-    const auto guard = qScopeGuard([&ownTemporary] {
-        ownTemporary.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", ownTemporary);
-        qunsetenv("KAVARI_YTDLP_RELEASE_URL");
-        qunsetenv("KAVARI_YTDLP_KEYRING");
-    });
+    const auto guard = qScopeGuard(
+        [&ownTemporary] { ownTemporary.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", ownTemporary); });
     writeScript(releases.filePath("killed/yt-dlp.stall"), {});
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {"--update", fake.filePath("system/yt-dlp")});
