@@ -1163,7 +1163,8 @@ void tst_Window::shouldRetryAsTheOfferSays()
     QFETCH(QString, offer);
     QFETCH(QString, how);
     Run run({".var/app/org.mozilla.firefox/.mozilla/firefox/p/cookies.sqlite"});
-    writeScript(run.fake.filePath("said"), "ERROR: [youtube] x: " + refusal.toUtf8() + '\n');
+    // In colour, as a user's own --color always has it.
+    writeScript(run.fake.filePath("said"), "\033[0;31mERROR:\033[0m [youtube] x: " + refusal.toUtf8() + '\n');
     run.fake.install("case \"$*\" in *" + needed.toUtf8() + "*) exit 0;; esac\ncat said >&2\nexit 1");
     run.start();
     QTRY_VERIFY(!run.retry->isHidden());
