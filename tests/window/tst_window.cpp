@@ -183,24 +183,33 @@ private:
     bool releasing = false;
 };
 
-// A short clip, and a page with two videos, which yt-dlp takes for a playlist of two.
+// Short clips, each with a second of a tone: 1080p H.264 and AAC in MP4; 360p VP9 and Opus in WebM;
+// an HLS master playlist of a 1080p and a 720p variant. A page with two videos, which yt-dlp takes
+// for a playlist of two.
 void tst_Window::initTestCase()
 {
-    QProcess::execute("ffmpeg",
-                      {"-nostdin", "-loglevel", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=1",
-                       "-f", "lavfi", "-i", "color=c=blue:s=160x120:r=10:d=1", "-c:v", "mpeg4", "-c:a", "aac",
-                       "-shortest", served.filePath("clip.mp4")});
-    QFile page(served.filePath("two.html"));
-    QVERIFY(page.open(QIODevice::WriteOnly));
-    page.write(
-        "<title>two clips</title><video src=\"clip.mp4\"></video><video src=\"clip.mp4?second\"></video>");
-    page.close();
+    const auto ffmpeg = [this](const QString &arguments) {
+        QProcess made;
+        made.setWorkingDirectory(served.path());
+        made.start("ffmpeg", ("-nostdin -loglevel error -f lavfi -i sine=d=1 " + arguments).split(' '));
+        made.waitForFinished(60000);
+    };
+    const QString hd = "-f lavfi -i color=s=1920x1080:r=5:d=1 -preset ultrafast -c:v libx264 -c:a aac ";
+    ffmpeg(hd + "clip.mp4");
+    ffmpeg("-f lavfi -i color=s=640x360:r=5:d=1 -c:v libvpx-vp9 -c:a libopus clip.webm");
+    QDir(served.path()).mkdir("hls");
+    ffmpeg(hd +
+           "-filter_complex [1]split[a][b];[b]scale=1280:720[c] -map [a] -map 0 -map [c] -map 0 -f hls "
+           "-hls_playlist_type vod -var_stream_map v:0,a:0\tv:1,a:1 -master_pl_name master.m3u8 hls/%v.m3u8");
+    const auto page = [this](const QString &name, const QString &title, const QString &videos) {
+        QFile file(served.filePath(name));
+        return file.open(QIODevice::WriteOnly) &&
+            file.write(("<title>" + title + "</title>" + videos).toUtf8()) > 0;
+    };
+    QVERIFY(page("two.html", "two clips",
+                 "<video src=\"clip.mp4\"></video><video src=\"clip.mp4?second\"></video>"));
     // 100 characters of 3 bytes each, more than a file name may hold.
-    QFile longTitle(served.filePath("long.html"));
-    QVERIFY(longTitle.open(QIODevice::WriteOnly));
-    longTitle.write("<title>" + QString(100, QChar(0x65e5)).toUtf8() +
-                    "</title><video src=\"clip.mp4\"></video>");
-    longTitle.close();
+    QVERIFY(page("long.html", QString(100, QChar(0x65e5)), "<video src=\"clip.mp4\"></video>"));
     serving = server.start(served.path());
     releasing =
         release.makeKeys() && releaseServer.start(releases.path(), KAVARI_TEST_SUPPORT "/releaseserver.py");
@@ -310,9 +319,7 @@ void tst_Window::shouldRunWhatTheFieldsSayOrRefuse_data()
     row("as the window opens", {0, 0, 0}, videoLink, out, one + mp3 + QStringList {"0"} + tail(out));
     row("mp3 high, whole playlist", {0, 1, 1}, videoLink, out, mp3 + QStringList {"192K"} + tail(out));
     row("m4a ignores the quality", {1, 3, 1}, videoLink, out,
-        QStringList {"-f", "bestaudio[ext=m4a]/bestaudio"} + tail(out));
-    row("720p", {3, 0, 0}, videoLink, out,
-        one + QStringList {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"} + tail(out));
+        QStringList {"-f", "bestaudio[ext=m4a]/bestaudio/best", "-x", "--audio-format", "m4a"} + tail(out));
     row("links split at white space, an option only in look", choices, " \t--exec=touch /tmp/x \n", out,
         best + tail(out, {"--exec=touch", "/tmp/x"}));
     row("two links on two lines, in order", choices, videoLink + "\n" + videoLink + "&t=2", out,
@@ -555,8 +562,8 @@ void tst_Window::shouldExplainAFailure_data()
     QTest::newRow("YouTube with a deno older than yt-dlp accepts")
         << daysAgo(10) << youTube << QStringList {"ffmpeg", "deno 2.2.9"} << 0
         << QStringList {ran, oldDeno, offerDeno};
-    QTest::newRow("YouTube with deno; m4a needs no ffmpeg")
-        << daysAgo(10) << youTube << QStringList {"deno 2.3.0"} << 1 << QStringList {ran};
+    QTest::newRow("YouTube with deno; m4a needs ffmpeg too")
+        << daysAgo(10) << youTube << QStringList {"deno 2.3.0"} << 1 << QStringList {ran, noFfmpeg};
     // The query's own pid, or what it forked, goes to query.pid.
     for (const char *says : {"Traceback (most recent call last):", "FORKS", "FLOODS", "FLOODS STDERR, HANGS"})
         QTest::newRow(says) << says << videoLink << QStringList() << 0 << QStringList {"yt-dlp at $YTDLP"};
@@ -1401,15 +1408,28 @@ void tst_Window::shouldDownloadWithTheRealYtDlp_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QList<int>>("choices");
+    // Each file left in the folder, with its streams and container as ffprobe names them.
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("mp3 into a folder with a blank and a % sign")
-        << "clip.mp4" << QList {0, 0} << QStringList {"clip.mp3"};
-    QTest::newRow("two videos, box unchecked: one")
-        << "two.html" << QList {2, 0} << QStringList {"two clips (1).mp4"};
+    const QString mp4 = " mov,mp4,m4a,3gp,3g2,mj2", hd = ": h264 1920 1080 aac" + mp4;
+    // yt-dlp knows no height of a direct file or of a page's <video>: both video choices take them.
+    const QStringList formats = {"MP3", "M4A", "Best Video + Audio", "720p Video", "1080p Video"};
+    for (const auto &[link, video] : {std::pair {"clip.mp4", "clip.mp4" + hd},
+                                      {"clip.webm", "clip.webm: vp9 640 360 opus matroska,webm"},
+                                      {"two.html", "two clips (1).mp4" + hd}}) {
+        const QString title = video.left(video.indexOf('.'));
+        const QStringList files = {title + ".mp3: mp3 mp3", title + ".m4a: aac" + mp4, video, video, video};
+        for (int format = 0; format < formats.size(); ++format)
+            QTest::addRow("%s, %s", link, qPrintable(formats[format]))
+                << link << QList {format, 0} << QStringList {files[format]};
+    }
+    QTest::newRow("HLS, 720p Video: the 720p variant")
+        << "hls/master.m3u8" << QList {3, 0} << QStringList {"master.mp4: h264 1280 720 aac" + mp4};
+    QTest::newRow("HLS, 1080p Video: the 1080p variant")
+        << "hls/master.m3u8" << QList {4, 0} << QStringList {"master.mp4" + hd};
     QTest::newRow("two videos, box checked: both")
-        << "two.html" << QList {2, 1} << QStringList {"two clips (1).mp4", "two clips (2).mp4"};
+        << "two.html" << QList {2, 1} << QStringList {"two clips (1).mp4" + hd, "two clips (2).mp4" + hd};
     QTest::newRow("a title of 300 bytes, cut at a character boundary")
-        << "long.html" << QList {2, 0} << QStringList {QString(66, QChar(0x65e5)) + ".mp4"};
+        << "long.html" << QList {2, 0} << QStringList {QString(66, QChar(0x65e5)) + ".mp4" + hd};
     QTest::newRow("a missing file: failed, and which yt-dlp it was")
         << "missing.mp4" << QList {2, 0} << QStringList();
 }
@@ -1434,7 +1454,16 @@ void tst_Window::shouldDownloadWithTheRealYtDlp()
     QTRY_VERIFY_WITH_TIMEOUT(run.button->text() == "Download", 180000);
     QVERIFY2(run.status->text() == (expected.isEmpty() ? "Failed" : "Complete"),
              qPrintable(run.log->toPlainText()));
-    QCOMPARE(QDir(run.folder->text()).entryList(QDir::Files, QDir::Name), expected);
+    QStringList files;
+    for (const QFileInfo &found : QDir(run.folder->text()).entryInfoList(QDir::Files, QDir::Name)) {
+        QProcess probe;
+        probe.start("ffprobe",
+                    {"-v", "error", "-of", "default=nw=1:nk=1", "-show_entries",
+                     "stream=codec_name,width,height:format=format_name", found.filePath()});
+        probe.waitForFinished();
+        files += found.fileName() + ": " + QString::fromUtf8(probe.readAll()).simplified();
+    }
+    QCOMPARE(files, expected);
     if (expected.isEmpty()) {
         const QString ran = " at " + QStandardPaths::findExecutable("yt-dlp");
         QTRY_VERIFY(run.lines()
