@@ -503,6 +503,10 @@ nach %2</translation>
         <source>Output Log</source>
         <translation>Ausgabeprotokoll</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 entfernt: Der Download wurde angehalten, während yt-dlp die Datei noch schrieb.</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

@@ -503,6 +503,10 @@ en %2</translation>
         <source>Output Log</source>
         <translation>Registro de salida</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>Se eliminó %1: la descarga se detuvo mientras yt-dlp aún lo estaba escribiendo.</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

@@ -503,6 +503,10 @@ dans %2</translation>
         <source>Output Log</source>
         <translation>Journal de sortie</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 supprimé&#xa0;: le téléchargement a été arrêté alors que yt-dlp l&apos;écrivait encore.</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

@@ -503,6 +503,10 @@ em %2</translation>
         <source>Output Log</source>
         <translation>Registro de saída</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 removido: o download foi interrompido enquanto o yt-dlp ainda o gravava.</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

@@ -509,6 +509,10 @@ into %2</source>
         <source>Output Log</source>
         <translation>Журнал вывода</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>Удалён %1: загрузка была остановлена, когда yt-dlp ещё записывал этот файл.</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

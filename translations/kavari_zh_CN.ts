@@ -497,6 +497,10 @@ into %2</source>
         <source>Output Log</source>
         <translation>输出日志</translation>
     </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>已删除 %1：下载被停止时 yt-dlp 仍在写入该文件。</translation>
+    </message>
 </context>
 <context>
     <name>OutputQueue</name>

@@ -4,6 +4,7 @@
 #include "childprocess.h"
 #include "failureadvice.h"
 #include "failurecauses.h"
+#include "unfinishedfile.h"
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QProcess>
@@ -82,6 +83,7 @@ private:
     ChildCommand command;
     RanYtDlp ran;
     FailureCauses causes;
+    UnfinishedFile unfinished;
     bool cancelled = false;
     QStringDecoder outputDecoder {QStringConverter::Utf8}; // one per channel: a character cut in two
     QStringDecoder errorDecoder {QStringConverter::Utf8}; // by a pipe read stays whole

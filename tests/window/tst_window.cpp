@@ -184,8 +184,9 @@ private:
 };
 
 // Short clips, each with a second of a tone: 1080p H.264 and AAC in MP4; 360p VP9 and Opus in WebM;
-// an HLS master playlist of a 1080p and a 720p variant. A page with two videos, which yt-dlp takes
-// for a playlist of two.
+// an HLS master playlist of a 1080p and a 720p variant; 20 minutes of Opus, a second of it copied
+// over and over, which takes seconds to convert. A page with two videos, which yt-dlp takes for a
+// playlist of two.
 void tst_Window::initTestCase()
 {
     const auto ffmpeg = [this](const QString &arguments) {
@@ -201,6 +202,8 @@ void tst_Window::initTestCase()
     ffmpeg(hd +
            "-filter_complex [1]split[a][b];[b]scale=1280:720[c] -map [a] -map 0 -map [c] -map 0 -f hls "
            "-hls_playlist_type vod -var_stream_map v:0,a:0\tv:1,a:1 -master_pl_name master.m3u8 hls/%v.m3u8");
+    ffmpeg("-ac 1 -b:a 6k -c:a libopus second.webm");
+    ffmpeg("-stream_loop 1199 -i second.webm -map 1 -c copy long.webm");
     const auto page = [this](const QString &name, const QString &title, const QString &videos) {
         QFile file(served.filePath(name));
         return file.open(QIODevice::WriteOnly) &&
@@ -794,24 +797,51 @@ void tst_Window::shouldStopTheWholeRun_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<int>("signal");
-    QTest::newRow("Cancel") << "cancel" << 0;
-    QTest::newRow("Cancel, and Download again at once") << "restart" << 0;
+    // What the run prints and makes in its output folder before it hangs; D is that folder, which
+    // holds yours.mp3 before the run. A step cut short leaves none of its file, nothing else goes.
+    QTest::addColumn<QByteArray>("steps");
+    QTest::addColumn<QStringList>("left");
+    const auto row = [](const char *name, const char *how, int signal = 0, const QByteArray &steps = {},
+                        const QStringList &left = {}) {
+        QTest::newRow(name) << how << signal << steps << left + QStringList {"Downloads/yours.mp3"};
+    };
+    const QByteArray fetched = "echo \"[download] Destination: $D/clip.webm\"\ntouch \"$D/clip.webm\"\n";
+    row("Cancel", "cancel");
+    row("Cancel during a merge, and Download again at once", "restart", 0,
+        "echo \"[download] Destination: $D/clip.f0.mp4\"\necho \"[download] Destination: $D/clip.f1.m4a\"\n"
+        "touch \"$D/clip.f0.mp4\" \"$D/clip.f1.m4a\" \"$D/clip.temp.mp4\"\n"
+        "echo \"[Merger] Merging formats into \\\"$D/clip.mp4\\\"\"",
+        {"Downloads/clip.f0.mp4", "Downloads/clip.f1.m4a"});
     // The writer still prints when Cancel comes: nothing of it may follow the cancel line.
-    QTest::newRow("Cancel while a flood is written and waits to be shown") << "flood" << 0;
-    QTest::newRow("Cancel a run stuck in the kernel, and Download into another folder") << "stuck" << 0;
-    QTest::newRow("Enter: a field starts, never cancels; the button cancels") << "enter" << 0;
-    QTest::newRow("closing the window") << "close" << 0;
+    row("Cancel while a flood is written and waits to be shown", "flood");
+    row("Cancel a run stuck in the kernel, and Download into another folder", "stuck");
+    row("Enter: a field starts, never cancels; the button cancels", "enter");
+    // Its line in two reads, cut inside a character.
+    row("closing the window during a conversion", "close", 0,
+        fetched +
+            "touch \"$D/clé.mp3\"\nprintf '[ExtractAudio] Destination: %s/cl\\303' \"$D\"\nsleep 0.3\n"
+            "printf '\\251.mp3\\n'",
+        {"Downloads/clip.webm"});
     // Kavari as its main() sets it up, in a process of its own.
-    QTest::newRow("SIGTERM") << "signal" << SIGTERM;
-    QTest::newRow("SIGINT, Ctrl-C in the terminal") << "signal" << SIGINT;
-    QTest::newRow("SIGHUP, logout") << "signal" << SIGHUP;
-    QTest::newRow("SIGKILL") << "signal" << SIGKILL;
+    row("SIGTERM during a conversion into a file that was there before", "signal", SIGTERM,
+        fetched + "echo \"[ExtractAudio] Destination: $D/yours.mp3\"", {"Downloads/clip.webm"});
+    // yt-dlp resumes from what it fetched.
+    row("SIGINT, Ctrl-C in the terminal, during the download", "signal", SIGINT,
+        "echo \"[download] Destination: $D/clip.webm\"\ntouch \"$D/clip.webm.part\"",
+        {"Downloads/clip.webm.part"});
+    row("SIGHUP, logout, while a line names a file below the folder", "signal", SIGHUP,
+        "mkdir \"$D/sub\"\ntouch \"$D/sub/clip.temp.mp4\"\n"
+        "echo \"[Merger] Merging formats into \\\"$D/sub/clip.mp4\\\"\"",
+        {"Downloads/sub/clip.temp.mp4"});
+    row("SIGKILL", "signal", SIGKILL);
 }
 
 void tst_Window::shouldStopTheWholeRun()
 {
     QFETCH(QString, how);
     QFETCH(int, signal);
+    QFETCH(QByteArray, steps);
+    QFETCH(QStringList, left);
 
     Run run;
     // On a mount that stops answering, even a killed yt-dlp waits for it, in uninterruptible sleep.
@@ -827,9 +857,13 @@ void tst_Window::shouldStopTheWholeRun()
         if (!deadMount.waitForReadyRead(10000))
             QSKIP("needs python3-fusepy, fuse3 and the right to mount");
     }
-    run.fake.install(QByteArray("if [ -e second ]; then echo 'second run'; exit 0; fi\n") +
-                     (how == "flood" ? "sleep 300 &\necho $! > grandchild.pid\nexec seq 100000000\n"
-                                     : FakeYtDlp::hangWithGrandchild));
+    writeScript(run.fake.filePath("Downloads/yours.mp3"), "mine");
+    // A line after a step's would say that the step has ended.
+    const QByteArray hang = steps + '\n' +
+        QByteArray(FakeYtDlp::hangWithGrandchild)
+            .replace("echo ready\n", steps.isEmpty() ? "echo ready\n" : "");
+    run.fake.install(QByteArray("if [ -e second ]; then echo 'second run'; exit 0; fi\nD=$PWD/Downloads\n") +
+                     (how == "flood" ? "sleep 300 &\necho $! > grandchild.pid\nexec seq 100000000\n" : hang));
     // Shown, the log takes its time over a flood, and a Cancel comes while some of it waits.
     if (how == "flood")
         run.window->show();
@@ -944,6 +978,7 @@ void tst_Window::shouldStopTheWholeRun()
         }
     }
     QTRY_VERIFY(!isProcessAlive(child) && !isProcessAlive(grandchild));
+    QCOMPARE(filesUnder(run.fake.home(), {"Downloads", "Downloads/sub"}).keys(), left);
 }
 
 void tst_Window::shouldTellTheDesktopHowTheRunGoes()
@@ -1432,6 +1467,9 @@ void tst_Window::shouldDownloadWithTheRealYtDlp_data()
         << "long.html" << QList {2, 0} << QStringList {QString(66, QChar(0x65e5)) + ".mp4" + hd};
     QTest::newRow("a missing file: failed, and which yt-dlp it was")
         << "missing.mp4" << QList {2, 0} << QStringList();
+    // The source stays, whole; what was converted of it goes.
+    QTest::newRow("Cancel while converting to MP3")
+        << "long.webm" << QList {0, 0} << QStringList {"long.webm: opus matroska,webm"};
 }
 
 void tst_Window::shouldDownloadWithTheRealYtDlp()
@@ -1444,15 +1482,21 @@ void tst_Window::shouldDownloadWithTheRealYtDlp()
     for (const char *tool : {"yt-dlp", "ffmpeg", "python3"})
         if (QStandardPaths::findExecutable(tool).isEmpty())
             QSKIP("needs yt-dlp, ffmpeg and python3");
-    QVERIFY(serving && QFile::exists(served.filePath("clip.mp4")));
+    QVERIFY(serving && QFile::exists(served.filePath("long.webm")));
     // Nothing in the fake's .local/bin: the real yt-dlp, in a HOME without the user's configuration.
     Run run;
     run.folder->setText(run.fake.filePath("my clips 100%"));
     run.format->setCurrentIndex(choices[0]);
     run.playlist->setChecked(choices[1]);
     run.start(server.url(file));
-    QTRY_VERIFY_WITH_TIMEOUT(run.button->text() == "Download", 180000);
-    QVERIFY2(run.status->text() == (expected.isEmpty() ? "Failed" : "Complete"),
+    // The long clip is there to be cancelled once yt-dlp's ffmpeg has begun its MP3.
+    const QString converted = file == "long.webm" ? run.folder->text() + "/long.mp3" : QString();
+    if (!converted.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(converted), 60000);
+        run.button->click();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(run.status->text() == "Complete" || run.status->text() == "Failed", 180000);
+    QVERIFY2(run.status->text() == (expected.isEmpty() || !converted.isEmpty() ? "Failed" : "Complete"),
              qPrintable(run.log->toPlainText()));
     QStringList files;
     for (const QFileInfo &found : QDir(run.folder->text()).entryInfoList(QDir::Files, QDir::Name)) {
@@ -1464,6 +1508,12 @@ void tst_Window::shouldDownloadWithTheRealYtDlp()
         files += found.fileName() + ": " + QString::fromUtf8(probe.readAll()).simplified();
     }
     QCOMPARE(files, expected);
+    // One line says what went, after the Cancel and before the outcome.
+    if (!converted.isEmpty())
+        QCOMPARE(run.lines().mid(run.lines().indexOf("--- Download cancelled by user ---") + 1),
+                 QStringList({"Removed " + converted +
+                                  ": the download was stopped while yt-dlp was still writing it.",
+                              "", failed}));
     if (expected.isEmpty()) {
         const QString ran = " at " + QStandardPaths::findExecutable("yt-dlp");
         QTRY_VERIFY(run.lines()
