@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Descarga vídeos, pistas de audio y listas de reproducción con yt-dlp.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>enlaces</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Enlaces que se colocan en el campo de enlace, listos para descargar.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[enlaces…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>

@@ -34,6 +34,9 @@ public:
     explicit KavariWindow(QWidget *parent = nullptr);
     ~KavariWindow() override;
 
+    // Into the link field, as if pasted with blanks between them.
+    void setLinks(const QStringList &links);
+
 protected:
     void changeEvent(QEvent *event) override;
 
