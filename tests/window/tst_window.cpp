@@ -816,7 +816,10 @@ void tst_Window::shouldStopTheWholeRun_data()
     // The writer still prints when Cancel comes: nothing of it may follow the cancel line.
     row("Cancel while a flood is written and waits to be shown", "flood");
     row("Cancel a run stuck in the kernel, and Download into another folder", "stuck");
-    row("Enter: a field starts, never cancels; the button cancels", "enter");
+    // yt-dlp resumes from what it fetched.
+    row("Enter: a field starts, never cancels; the button cancels the download", "enter", 0,
+        "echo \"[download] Destination: $D/clip.webm\"\ntouch \"$D/clip.webm.part\"",
+        {"Downloads/clip.webm.part"});
     // Its line in two reads, cut inside a character.
     row("closing the window during a conversion", "close", 0,
         fetched +
@@ -824,12 +827,12 @@ void tst_Window::shouldStopTheWholeRun_data()
             "printf '\\251.mp3\\n'",
         {"Downloads/clip.webm"});
     // Kavari as its main() sets it up, in a process of its own.
-    row("SIGTERM during a conversion into a file that was there before", "signal", SIGTERM,
-        fetched + "echo \"[ExtractAudio] Destination: $D/yours.mp3\"", {"Downloads/clip.webm"});
-    // yt-dlp resumes from what it fetched.
-    row("SIGINT, Ctrl-C in the terminal, during the download", "signal", SIGINT,
-        "echo \"[download] Destination: $D/clip.webm\"\ntouch \"$D/clip.webm.part\"",
-        {"Downloads/clip.webm.part"});
+    row("SIGTERM during a fixup", "signal", SIGTERM,
+        "echo \"[download] Destination: $D/clip.mp4\"\ntouch \"$D/clip.mp4\" \"$D/clip.temp.mp4\"\n"
+        "echo \"[FixupM3u8] Fixing MPEG-TS in MP4 container of \\\"$D/clip.mp4\\\"\"",
+        {"Downloads/clip.mp4"});
+    row("SIGINT, Ctrl-C in the terminal, during a conversion into a file that was there before", "signal",
+        SIGINT, fetched + "echo \"[ExtractAudio] Destination: $D/yours.mp3\"", {"Downloads/clip.webm"});
     row("SIGHUP, logout, while a line names a file below the folder", "signal", SIGHUP,
         "mkdir \"$D/sub\"\ntouch \"$D/sub/clip.temp.mp4\"\n"
         "echo \"[Merger] Merging formats into \\\"$D/sub/clip.mp4\\\"\"",
@@ -859,12 +862,11 @@ void tst_Window::shouldStopTheWholeRun()
             QSKIP("needs python3-fusepy, fuse3 and the right to mount");
     }
     writeScript(run.fake.filePath("Downloads/yours.mp3"), "mine");
-    // A line after a step's would say that the step has ended.
-    const QByteArray hang = steps + '\n' +
-        QByteArray(FakeYtDlp::hangWithGrandchild)
-            .replace("echo ready\n", steps.isEmpty() ? "echo ready\n" : "");
+    // Nothing is printed after a step's line: any line would end the step.
     run.fake.install(QByteArray("if [ -e second ]; then echo 'second run'; exit 0; fi\nD=$PWD/Downloads\n") +
-                     (how == "flood" ? "sleep 300 &\necho $! > grandchild.pid\nexec seq 100000000\n" : hang));
+                     steps + (steps.isEmpty() ? "" : "\nexec >/dev/null\n") +
+                     (how == "flood" ? "sleep 300 &\necho $! > grandchild.pid\nexec seq 100000000\n"
+                                     : FakeYtDlp::hangWithGrandchild));
     // Shown, the log takes its time over a flood, and a Cancel comes while some of it waits.
     if (how == "flood")
         run.window->show();
@@ -1498,10 +1500,8 @@ void tst_Window::shouldDownloadWithTheRealYtDlp()
     run.start(server.url(file));
     // The long clip is there to be cancelled once yt-dlp's ffmpeg has begun its MP3.
     const QString converted = file == "long.webm" ? run.folder->text() + "/long.mp3" : QString();
-    if (!converted.isEmpty()) {
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(converted), 60000);
+    if (!converted.isEmpty() && QTest::qWaitFor([&] { return QFile::exists(converted); }, 60000))
         run.button->click();
-    }
     QTRY_VERIFY_WITH_TIMEOUT(run.status->text() == "Complete" || run.status->text() == "Failed", 180000);
     QVERIFY2(run.status->text() == (expected.isEmpty() || !converted.isEmpty() ? "Failed" : "Complete"),
              qPrintable(run.log->toPlainText()));
