@@ -14,7 +14,8 @@ namespace {
 constexpr qsizetype longestLine = 16384;
 
 // Steps that write the file their line names: "[ExtractAudio] Destination: …", "[VideoConvertor]
-// Converting video from mp4 to mkv; Destination: …". The text before the "; " holds none.
+// Converting video from mp4 to mkv; Destination: …". What yt-dlp says before "; " never holds a ";",
+// so that a "; Destination: " in the path is part of the path.
 const QRegularExpression writesNamed(
     R"(^\[(?:ExtractAudio\] |(?:VideoConvertor|VideoRemuxer|SplitChapters|Concat)\] [^;]*; )Destination: (.+)$)");
 // Steps that rewrite the file they name through a ".temp" file beside it:
