@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Lädt Videos, Tonspuren und Wiedergabelisten mit yt-dlp herunter.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Links, die ins Linkfeld eingetragen werden, bereit zum Herunterladen.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[Links …]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -529,6 +548,10 @@ nach %2</translation>
     <message>
         <source>Output Log</source>
         <translation>Ausgabeprotokoll</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 entfernt: Der Download wurde angehalten, während yt-dlp die Datei noch schrieb.</translation>
     </message>
 </context>
 <context>

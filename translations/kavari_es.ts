@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Descarga vídeos, pistas de audio y listas de reproducción con yt-dlp.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>enlaces</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Enlaces que se colocan en el campo de enlace, listos para descargar.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[enlaces…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -529,6 +548,10 @@ en %2</translation>
     <message>
         <source>Output Log</source>
         <translation>Registro de salida</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>Se eliminó %1: la descarga se detuvo mientras yt-dlp aún lo estaba escribiendo.</translation>
     </message>
 </context>
 <context>

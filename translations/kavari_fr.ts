@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Télécharge des vidéos, des pistes audio et des listes de lecture avec yt-dlp.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>liens</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Liens à placer dans le champ du lien, prêts à être téléchargés.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[liens…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -529,6 +548,10 @@ dans %2</translation>
     <message>
         <source>Output Log</source>
         <translation>Journal de sortie</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 supprimé&#xa0;: le téléchargement a été arrêté alors que yt-dlp l&apos;écrivait encore.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Baixa vídeos, faixas de áudio e listas de reprodução com o yt-dlp.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Links a colocar no campo de link, prontos para baixar.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[links…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -529,6 +548,10 @@ em %2</translation>
     <message>
         <source>Output Log</source>
         <translation>Registro de saída</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>%1 removido: o download foi interrompido enquanto o yt-dlp ainda o gravava.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>Загружает видео, звуковые дорожки и плейлисты с помощью yt-dlp.</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>ссылки</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>Ссылки, которые будут вставлены в поле ссылки, готовые к загрузке.</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[ссылки…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -536,6 +555,10 @@ into %2</source>
     <message>
         <source>Output Log</source>
         <translation>Журнал вывода</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>Удалён %1: загрузка была остановлена, когда yt-dlp ещё записывал этот файл.</translation>
     </message>
 </context>
 <context>

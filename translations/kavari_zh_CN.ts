@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
+        <translation>使用 yt-dlp 下载视频、音轨和播放列表。</translation>
+    </message>
+    <message>
+        <source>links</source>
+        <translation>链接</translation>
+    </message>
+    <message>
+        <source>Links to put into the link field, ready to download.</source>
+        <translation>要填入链接栏、准备下载的链接。</translation>
+    </message>
+    <message>
+        <source>[links...]</source>
+        <translation>[链接…]</translation>
+    </message>
+</context>
+<context>
     <name>CookieChoice</name>
     <message>
         <source>None</source>
@@ -522,6 +541,10 @@ into %2</source>
     <message>
         <source>Output Log</source>
         <translation>输出日志</translation>
+    </message>
+    <message>
+        <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
+        <translation>已删除 %1：下载被停止时 yt-dlp 仍在写入该文件。</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "commandline.h"
 #include "kavariwindow.h"
 #include "terminationsignals.h"
 #include "translations.h"
@@ -12,7 +13,9 @@ int main(int argc, char *argv[])
     // The desktop entry's name: the Wayland app_id, and the id notifications name.
     QGuiApplication::setDesktopFileName("org.tolmend.Kavari");
     installTranslations(&app, QLocale::system().uiLanguages());
+    const QStringList links = readCommandLine(QApplication::arguments());
     KavariWindow window;
+    window.setLinks(links);
     closeOnTerminationSignals();
     window.show();
     return app.exec();

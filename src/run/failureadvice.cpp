@@ -130,8 +130,9 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
     default:
         break;
     }
-    // Only M4A is fetched as it is; MP3 is converted, and video and audio are merged.
-    if (ran.format != "m4a" && QStandardPaths::findExecutable("ffmpeg", ran.searchPath).isEmpty())
+    // Every format goes through ffmpeg: audio is extracted, or its codec at least read, and video and
+    // audio are merged.
+    if (QStandardPaths::findExecutable("ffmpeg", ran.searchPath).isEmpty())
         advice += FailureAdvice::tr("This format needs ffmpeg, and none was found. Install it with: %1")
                       .arg("sudo apt install ffmpeg");
     return advice;

@@ -17,12 +17,15 @@ QStringList KavariWindow::buildArguments(const QString &cookiesFrom, bool pacing
     if (format == "mp3")
         arguments += {"-x", "--audio-format", "mp3", "--audio-quality",
                       audioQuality == "0" ? audioQuality : audioQuality + "K"};
+    // The site's own M4A audio is kept as it comes; any other audio, also the track of a file with
+    // video, is extracted: AAC copied, the rest converted.
     else if (format == "m4a")
-        arguments += {"-f", "bestaudio[ext=m4a]/bestaudio"};
+        arguments += {"-f", "bestaudio[ext=m4a]/bestaudio/best", "-x", "--audio-format", "m4a"};
+    // "<=?" lets a height that yt-dlp does not know pass, as of a direct file or a page's <video>.
     else if (format == "720p")
-        arguments += {"-f", "bestvideo[height<=720]+bestaudio/best[height<=720]"};
+        arguments += {"-f", "bestvideo[height<=?720]+bestaudio/best[height<=?720]"};
     else if (format == "1080p")
-        arguments += {"-f", "bestvideo[height<=1080]+bestaudio/best[height<=1080]"};
+        arguments += {"-f", "bestvideo[height<=?1080]+bestaudio/best[height<=?1080]"};
     else
         arguments += {"-f", "bestvideo+bestaudio/best"};
 

@@ -119,6 +119,7 @@ void KavariWindow::launch(const QByteArray &programFile, const ChildEnvironment 
         cookies->chooseFirst();
     ran = {program, decodedNames(child.searchPath), links(), qualityCombo->currentData().toString(), folder};
     causes = FailureCauses(folder);
+    unfinished = UnfinishedFile(folder);
     cancelled = false;
     if (program.isEmpty()) {
         reportStartFailure(tr("no program of that name in %1").arg(ran.searchPath.join(", ")));
@@ -156,7 +157,10 @@ void KavariWindow::cancelDownload()
 
 void KavariWindow::onProcessOutput()
 {
-    appendChunk(outputDecoder, outputDecoder.decode(process->readAllStandardOutput()));
+    const QByteArray output = process->readAllStandardOutput();
+    // Also what a stopped run printed after the Cancel: a step may have ended meanwhile.
+    unfinished.read(output);
+    appendChunk(outputDecoder, outputDecoder.decode(output));
 }
 
 void KavariWindow::onProcessError()
@@ -171,6 +175,12 @@ void KavariWindow::onProcessFinished(int exitCode, QProcess::ExitStatus exitStat
     runGroup = 0;
     appendChunk(outputDecoder, outputDecoder.flush());
     appendChunk(errorDecoder, errorDecoder.flush());
+    // A conversion or merge that a Cancel, closing or SIGTERM cut short leaves a file that looks
+    // finished. Only now is nothing of the run left to write it, and all it printed read.
+    if (cancelled)
+        if (const QString removed = unfinished.remove(); !removed.isEmpty())
+            log->appendNote(
+                tr("Removed %1: the download was stopped while yt-dlp was still writing it.").arg(removed));
     const bool complete = !sandbox->close() && exitStatus != QProcess::CrashExit && exitCode == 0;
     log->whenShown(this, [this, complete] { reportEnd(complete); });
 }

@@ -6,6 +6,7 @@
 #include "failurecauses.h"
 #include "outputdecoder.h"
 #include "retryoffer.h"
+#include "unfinishedfile.h"
 #include "versions.h"
 
 #include <QElapsedTimer>
@@ -39,6 +40,9 @@ class KavariWindow : public QMainWindow
 public:
     explicit KavariWindow(QWidget *parent = nullptr);
     ~KavariWindow() override;
+
+    // Into the link field, as if pasted with blanks between them.
+    void setLinks(const QStringList &links);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -100,6 +104,7 @@ private:
     KnownVersion ytDlpVersion;
     QPointer<VersionQuery> keyringQuery;
     FailureCauses causes;
+    UnfinishedFile unfinished;
     bool cancelled = false;
     // One per channel: a character or a colour code cut in two by a pipe read stays whole.
     OutputDecoder outputDecoder;

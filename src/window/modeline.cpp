@@ -39,6 +39,11 @@ QStringList KavariWindow::links() const
     return urlEdit->text().split(separators, Qt::SkipEmptyParts);
 }
 
+void KavariWindow::setLinks(const QStringList &links)
+{
+    urlEdit->setText(links.join(' '));
+}
+
 void KavariWindow::updateModeLabel()
 {
     // Untrimmed on purpose: the line describes the field as it stands.
