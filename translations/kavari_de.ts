@@ -120,21 +120,21 @@
         <source>Show Kavari</source>
         <translation>Kavari anzeigen</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 und %n weiterer Link
-nach %2</numerusform>
-            <numerusform>%1 und %n weitere Links
-nach %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 nach %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 und %Ln weiterer Link
+nach %2</numerusform>
+            <numerusform>%1 und %Ln weitere Links
+nach %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -150,13 +150,6 @@ nach %2</translation>
     <message>
         <source>Update it with: %1</source>
         <translation>Aktualisieren Sie es mit: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>Dieses yt-dlp ist %n Tag alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
-            <numerusform>Dieses yt-dlp ist %n Tage alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -193,6 +186,13 @@ nach %2</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>Dieses yt-dlp ist %Ln Tag alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
+            <numerusform>Dieses yt-dlp ist %Ln Tage alt. Websites wie YouTube ändern sich oft, und ein altes yt-dlp funktioniert dann nicht mehr mit ihnen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -249,13 +249,6 @@ nach %2</translation>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>yt-dlp konnte die Cookies des Browsers nicht lesen, die sein Schlüsselbund schützt. Installieren Sie das Nötige, um ihn zu lesen, mit: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%1 von %n Link: %2</numerusform>
-            <numerusform>%1 von %n Links: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>Der Link führt ins Leere: prüfen Sie ihn.</translation>
@@ -265,10 +258,17 @@ nach %2</translation>
         <translation>Dieses yt-dlp kennt den Schlüsselbund nicht, der auf dieser Arbeitsumgebung die Cookies des Browsers schützt; das aktuelle yt-dlp kennt ihn, eine Aktualisierung behebt das also.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%n der Videos: %1</numerusform>
-            <numerusform>%n der Videos: %1</numerusform>
+            <numerusform>%Ln der Videos: %1</numerusform>
+            <numerusform>%Ln der Videos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%1 von %Ln Link: %2</numerusform>
+            <numerusform>%1 von %Ln Links: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -435,20 +435,6 @@ nach %2</translation>
         <source>%1, cookies from %2</source>
         <translation>%1, Cookies aus %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>Modus: %n Link, Wiedergabelisten vollständig</numerusform>
-            <numerusform>Modus: %n Links, Wiedergabelisten vollständig</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>Modus: %n Link, je ein Video</numerusform>
-            <numerusform>Modus: %n Links, je ein Video</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>Modus: Download eines einzelnen Videos</translation>
@@ -552,6 +538,25 @@ nach %2</translation>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>%1 entfernt: Der Download wurde angehalten, während yt-dlp die Datei noch schrieb.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>Modus: %Ln Link, Wiedergabelisten vollständig</numerusform>
+            <numerusform>Modus: %Ln Links, Wiedergabelisten vollständig</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>Modus: %Ln Link, je ein Video</numerusform>
+            <numerusform>Modus: %Ln Links, je ein Video</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -120,21 +120,21 @@
         <source>Show Kavari</source>
         <translation>Mostrar Kavari</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 y %n enlace más
-en %2</numerusform>
-            <numerusform>%1 y %n enlaces más
-en %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 en %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 y %Ln enlace más
+en %2</numerusform>
+            <numerusform>%1 y %Ln enlaces más
+en %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -150,13 +150,6 @@ en %2</translation>
     <message>
         <source>Update it with: %1</source>
         <translation>Actualícelo con: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>Este yt-dlp se publicó hace %n día. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
-            <numerusform>Este yt-dlp se publicó hace %n días. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -193,6 +186,13 @@ en %2</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>Este yt-dlp se publicó hace %Ln día. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
+            <numerusform>Este yt-dlp se publicó hace %Ln días. Sitios como YouTube cambian a menudo, y un yt-dlp antiguo deja de funcionar con ellos.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -249,13 +249,6 @@ en %2</translation>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>yt-dlp no pudo leer las cookies del navegador, que protege su anillo de claves. Instale lo necesario para leerlo con: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%1 de %n enlace: %2</numerusform>
-            <numerusform>%1 de los %n enlaces: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>El enlace no lleva a ninguna parte: compruébelo.</translation>
@@ -265,10 +258,17 @@ en %2</translation>
         <translation>Este yt-dlp no conoce el anillo de claves que protege las cookies del navegador en este escritorio; el yt-dlp actual sí, así que actualizarlo lo soluciona.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%n de los vídeos: %1</numerusform>
-            <numerusform>%n de los vídeos: %1</numerusform>
+            <numerusform>%Ln de los vídeos: %1</numerusform>
+            <numerusform>%Ln de los vídeos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%1 de %Ln enlace: %2</numerusform>
+            <numerusform>%1 de los %Ln enlaces: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -435,20 +435,6 @@ en %2</translation>
         <source>%1, cookies from %2</source>
         <translation>%1, cookies de %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>Modo: %n enlace, listas de reproducción completas</numerusform>
-            <numerusform>Modo: %n enlaces, listas de reproducción completas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>Modo: %n enlace, un vídeo por enlace</numerusform>
-            <numerusform>Modo: %n enlaces, un vídeo por enlace</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>Modo: descarga de un solo vídeo</translation>
@@ -552,6 +538,25 @@ en %2</translation>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>Se eliminó %1: la descarga se detuvo mientras yt-dlp aún lo estaba escribiendo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>Modo: %Ln enlace, listas de reproducción completas</numerusform>
+            <numerusform>Modo: %Ln enlaces, listas de reproducción completas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>Modo: %Ln enlace, un vídeo por enlace</numerusform>
+            <numerusform>Modo: %Ln enlaces, un vídeo por enlace</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p&#xa0;%</translation>
     </message>
 </context>
 <context>

@@ -120,21 +120,21 @@
         <source>Show Kavari</source>
         <translation>Afficher Kavari</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 et %n autre lien
-dans %2</numerusform>
-            <numerusform>%1 et %n autres liens
-dans %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 dans %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 et %Ln autre lien
+dans %2</numerusform>
+            <numerusform>%1 et %Ln autres liens
+dans %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -150,13 +150,6 @@ dans %2</translation>
     <message>
         <source>Update it with: %1</source>
         <translation>Mettez-le à jour avec&#xa0;: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>Ce yt-dlp est vieux de %n jour. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
-            <numerusform>Ce yt-dlp est vieux de %n jours. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -193,6 +186,13 @@ dans %2</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>Ce yt-dlp est vieux de %Ln jour. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
+            <numerusform>Ce yt-dlp est vieux de %Ln jours. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -249,13 +249,6 @@ dans %2</translation>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>yt-dlp n&apos;a pas pu lire les cookies du navigateur, que protège son trousseau de clés. Installez de quoi le lire avec&#xa0;: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%1 sur %n lien&#xa0;: %2</numerusform>
-            <numerusform>%1 sur %n liens&#xa0;: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>Le lien ne mène nulle part&#xa0;: vérifiez-le.</translation>
@@ -265,10 +258,17 @@ dans %2</translation>
         <translation>Ce yt-dlp ne connaît pas le trousseau de clés qui protège les cookies du navigateur sur ce bureau&#xa0;; le yt-dlp actuel le connaît, sa mise à jour règle donc le problème.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%n des vidéos&#xa0;: %1</numerusform>
-            <numerusform>%n des vidéos&#xa0;: %1</numerusform>
+            <numerusform>%Ln des vidéos&#xa0;: %1</numerusform>
+            <numerusform>%Ln des vidéos&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%1 sur %Ln lien&#xa0;: %2</numerusform>
+            <numerusform>%1 sur %Ln liens&#xa0;: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -435,20 +435,6 @@ dans %2</translation>
         <source>%1, cookies from %2</source>
         <translation>%1, cookies de %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>Mode&#xa0;: %n lien, listes de lecture entières</numerusform>
-            <numerusform>Mode&#xa0;: %n liens, listes de lecture entières</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>Mode&#xa0;: %n lien, une vidéo par lien</numerusform>
-            <numerusform>Mode&#xa0;: %n liens, une vidéo par lien</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>Mode&#xa0;: téléchargement d&apos;une seule vidéo</translation>
@@ -552,6 +538,25 @@ dans %2</translation>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>%1 supprimé&#xa0;: le téléchargement a été arrêté alors que yt-dlp l&apos;écrivait encore.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>Mode&#xa0;: %Ln lien, listes de lecture entières</numerusform>
+            <numerusform>Mode&#xa0;: %Ln liens, listes de lecture entières</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>Mode&#xa0;: %Ln lien, une vidéo par lien</numerusform>
+            <numerusform>Mode&#xa0;: %Ln liens, une vidéo par lien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p&#x202f;%</translation>
     </message>
 </context>
 <context>

@@ -120,21 +120,21 @@
         <source>Show Kavari</source>
         <translation>Mostrar o Kavari</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 e mais %n link
-em %2</numerusform>
-            <numerusform>%1 e mais %n links
-em %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 em %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 e mais %Ln link
+em %2</numerusform>
+            <numerusform>%1 e mais %Ln links
+em %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -150,13 +150,6 @@ em %2</translation>
     <message>
         <source>Update it with: %1</source>
         <translation>Atualize-o com: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>Este yt-dlp foi lançado há %n dia. Sites como o YouTube mudam com frequência, e um yt-dlp antigo deixa de funcionar com eles.</numerusform>
-            <numerusform>Este yt-dlp foi lançado há %n dias. Sites como o YouTube mudam com frequência, e um yt-dlp antigo deixa de funcionar com eles.</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -193,6 +186,13 @@ em %2</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>Este yt-dlp foi lançado há %Ln dia. Sites como o YouTube mudam com frequência, e um yt-dlp antigo deixa de funcionar com eles.</numerusform>
+            <numerusform>Este yt-dlp foi lançado há %Ln dias. Sites como o YouTube mudam com frequência, e um yt-dlp antigo deixa de funcionar com eles.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -249,13 +249,6 @@ em %2</translation>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>O yt-dlp não conseguiu ler os cookies do navegador, protegidos pelo chaveiro dele. Instale o necessário para lê-lo com: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%1 de %n link: %2</numerusform>
-            <numerusform>%1 dos %n links: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>O link não leva a lugar nenhum: verifique-o.</translation>
@@ -265,10 +258,17 @@ em %2</translation>
         <translation>Este yt-dlp não conhece o chaveiro que protege os cookies do navegador neste ambiente de trabalho; o yt-dlp atual conhece, então atualizá-lo resolve isso.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%n dos vídeos: %1</numerusform>
-            <numerusform>%n dos vídeos: %1</numerusform>
+            <numerusform>%Ln dos vídeos: %1</numerusform>
+            <numerusform>%Ln dos vídeos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%1 de %Ln link: %2</numerusform>
+            <numerusform>%1 dos %Ln links: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -435,20 +435,6 @@ em %2</translation>
         <source>%1, cookies from %2</source>
         <translation>%1, cookies de %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>Modo: %n link, listas de reprodução completas</numerusform>
-            <numerusform>Modo: %n links, listas de reprodução completas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>Modo: %n link, um vídeo por link</numerusform>
-            <numerusform>Modo: %n links, um vídeo por link</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>Modo: download de um único vídeo</translation>
@@ -552,6 +538,25 @@ em %2</translation>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>%1 removido: o download foi interrompido enquanto o yt-dlp ainda o gravava.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>Modo: %Ln link, listas de reprodução completas</numerusform>
+            <numerusform>Modo: %Ln links, listas de reprodução completas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>Modo: %Ln link, um vídeo por link</numerusform>
+            <numerusform>Modo: %Ln links, um vídeo por link</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p%</translation>
     </message>
 </context>
 <context>

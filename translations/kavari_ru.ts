@@ -120,23 +120,23 @@
         <source>Show Kavari</source>
         <translation>Показать Kavari</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 и ещё %n ссылка
-в %2</numerusform>
-            <numerusform>%1 и ещё %n ссылки
-в %2</numerusform>
-            <numerusform>%1 и ещё %n ссылок
-в %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 в %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 и ещё %Ln ссылка
+в %2</numerusform>
+            <numerusform>%1 и ещё %Ln ссылки
+в %2</numerusform>
+            <numerusform>%1 и ещё %Ln ссылок
+в %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -152,14 +152,6 @@ into %2</source>
     <message>
         <source>Update it with: %1</source>
         <translation>Обновите его командой: %1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>Этой версии yt-dlp %n день. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
-            <numerusform>Этой версии yt-dlp %n дня. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
-            <numerusform>Этой версии yt-dlp %n дней. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -196,6 +188,14 @@ into %2</source>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>Этой версии yt-dlp %Ln день. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
+            <numerusform>Этой версии yt-dlp %Ln дня. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
+            <numerusform>Этой версии yt-dlp %Ln дней. Такие сайты, как YouTube, часто меняются, и старый yt-dlp перестаёт с ними работать.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -252,14 +252,6 @@ into %2</source>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>yt-dlp не смог прочитать cookie браузера, которые защищает его связка ключей. Установите средство для её чтения командой: %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%1 из %n ссылки: %2</numerusform>
-            <numerusform>%1 из %n ссылок: %2</numerusform>
-            <numerusform>%1 из %n ссылок: %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>Ссылка никуда не ведёт: проверьте её.</translation>
@@ -269,11 +261,19 @@ into %2</source>
         <translation>Этот yt-dlp не знает связку ключей, которая защищает cookie браузера в этой среде рабочего стола; текущая версия yt-dlp её знает, поэтому обновление это исправит.</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%n видео: %1</numerusform>
-            <numerusform>%n видео: %1</numerusform>
-            <numerusform>%n видео: %1</numerusform>
+            <numerusform>%Ln видео: %1</numerusform>
+            <numerusform>%Ln видео: %1</numerusform>
+            <numerusform>%Ln видео: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%1 из %Ln ссылки: %2</numerusform>
+            <numerusform>%1 из %Ln ссылок: %2</numerusform>
+            <numerusform>%1 из %Ln ссылок: %2</numerusform>
         </translation>
     </message>
 </context>
@@ -440,22 +440,6 @@ into %2</source>
         <source>%1, cookies from %2</source>
         <translation>%1, cookie из %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>Режим: %n ссылка, плейлисты целиком</numerusform>
-            <numerusform>Режим: %n ссылки, плейлисты целиком</numerusform>
-            <numerusform>Режим: %n ссылок, плейлисты целиком</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>Режим: %n ссылка, по одному видео с каждой</numerusform>
-            <numerusform>Режим: %n ссылки, по одному видео с каждой</numerusform>
-            <numerusform>Режим: %n ссылок, по одному видео с каждой</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>Режим: загрузка одного видео</translation>
@@ -559,6 +543,27 @@ into %2</source>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>Удалён %1: загрузка была остановлена, когда yt-dlp ещё записывал этот файл.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>Режим: %Ln ссылка, плейлисты целиком</numerusform>
+            <numerusform>Режим: %Ln ссылки, плейлисты целиком</numerusform>
+            <numerusform>Режим: %Ln ссылок, плейлисты целиком</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>Режим: %Ln ссылка, по одному видео с каждой</numerusform>
+            <numerusform>Режим: %Ln ссылки, по одному видео с каждой</numerusform>
+            <numerusform>Режим: %Ln ссылок, по одному видео с каждой</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p&#xa0;%</translation>
     </message>
 </context>
 <context>

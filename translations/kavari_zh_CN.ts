@@ -120,19 +120,19 @@
         <source>Show Kavari</source>
         <translation>显示 Kavari</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more
-into %2</source>
-        <translation>
-            <numerusform>%1 及另外 %n 个链接
-保存到 %2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1
 into %2</source>
         <translation>%1
 保存到 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %Ln more
+into %2</source>
+        <translation>
+            <numerusform>%1 及另外 %Ln 个链接
+保存到 %2</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -148,12 +148,6 @@ into %2</source>
     <message>
         <source>Update it with: %1</source>
         <translation>请用以下命令更新：%1</translation>
-    </message>
-    <message numerus="yes">
-        <source>This yt-dlp is %n days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
-        <translation>
-            <numerusform>此 yt-dlp 已发布 %n 天。YouTube 等网站经常变化，旧的 yt-dlp 会无法处理这些网站。</numerusform>
-        </translation>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
@@ -190,6 +184,12 @@ into %2</source>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
+        <translation>
+            <numerusform>此 yt-dlp 已发布 %Ln 天。YouTube 等网站经常变化，旧的 yt-dlp 会无法处理这些网站。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -246,12 +246,6 @@ into %2</source>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
         <translation>yt-dlp 无法读取浏览器的 Cookie，它们受浏览器的密钥环保护。请用以下命令安装读取密钥环所需的组件：%1</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 of the %n links: %2</source>
-        <translation>
-            <numerusform>%n 个链接中的 %1 个：%2</numerusform>
-        </translation>
-    </message>
     <message>
         <source>The link leads nowhere: check it.</source>
         <translation>该链接无法访问：请检查链接。</translation>
@@ -261,9 +255,15 @@ into %2</source>
         <translation>此 yt-dlp 不认识在此桌面环境中保护浏览器 Cookie 的密钥环；当前版本的 yt-dlp 认识，因此更新即可解决。</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the videos: %1</source>
+        <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>其中 %n 个视频：%1</numerusform>
+            <numerusform>其中 %Ln 个视频：%1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the %Ln links: %2</source>
+        <translation>
+            <numerusform>%Ln 个链接中的 %1 个：%2</numerusform>
         </translation>
     </message>
 </context>
@@ -430,18 +430,6 @@ into %2</source>
         <source>%1, cookies from %2</source>
         <translation>%1，Cookie 来自 %2</translation>
     </message>
-    <message numerus="yes">
-        <source>Mode: %n links, playlists whole</source>
-        <translation>
-            <numerusform>模式：%n 个链接，完整下载播放列表</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Mode: %n links, one video each</source>
-        <translation>
-            <numerusform>模式：%n 个链接，每个链接一个视频</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Mode: Single video download</source>
         <translation>模式：下载单个视频</translation>
@@ -545,6 +533,23 @@ into %2</source>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
         <translation>已删除 %1：下载被停止时 yt-dlp 仍在写入该文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, playlists whole</source>
+        <translation>
+            <numerusform>模式：%Ln 个链接，完整下载播放列表</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Mode: %Ln links, one video each</source>
+        <translation>
+            <numerusform>模式：%Ln 个链接，每个链接一个视频</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%p%</source>
+        <comment>the progress bar&apos;s text: %p is the percent done</comment>
+        <translation>%p%</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -24,6 +25,10 @@ QString installTranslations(QCoreApplication *application, const QStringList &la
                 continue;
             own->setParent(application);
             QCoreApplication::installTranslator(own.release());
+            // Numbers as the language of the text writes them, unless the session's own numbers
+            // are already of that language (Swiss German keeps its own).
+            if (QLocale::system().language() != QLocale(language).language())
+                QLocale::setDefault(QLocale(language));
             auto qt = std::make_unique<QTranslator>();
             if (qt->load("qtbase_" + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
                 qt->setParent(application);

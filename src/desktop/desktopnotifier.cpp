@@ -102,7 +102,7 @@ void bringToFront(QWidget *window)
 QString downloadNotice(const QStringList &links, const QString &folder)
 {
     if (links.size() > 1)
-        return DesktopNotifier::tr("%1 and %n more\ninto %2", "", int(links.size() - 1))
+        return DesktopNotifier::tr("%1 and %Ln more\ninto %2", "", int(links.size() - 1))
             .arg(links.value(0), folder);
     return DesktopNotifier::tr("%1\ninto %2").arg(links.value(0), folder);
 }

@@ -91,7 +91,7 @@ QStringList failureAdvice(const RanYtDlp &ran, const QString &versionText, const
     const QString updateWith = FailureAdvice::tr("Update it with: %1");
     if (isOld(version, today)) {
         advice +=
-            FailureAdvice::tr("This yt-dlp is %n days old. Sites such as YouTube change often, and an old "
+            FailureAdvice::tr("This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old "
                               "yt-dlp stops working with them.",
                               "", int(age));
         if (ran.program.startsWith("/usr/"))

@@ -338,9 +338,10 @@ QStringList FailureCauses::lines(int links, bool videos, const QString &signIn) 
         // The keyrings are the run's, not a link's.
         const bool ofTheRun = cause == NoKeyring || cause == UnknownKeyring;
         if (videos && !ofTheRun)
-            line = tr("%n of the videos: %1", "", counts[cause]).arg(line);
+            line = tr("%Ln of the videos: %1", "", counts[cause]).arg(line);
         else if (links > 1 && !ofTheRun)
-            line = tr("%1 of the %n links: %2", "", links).arg(std::clamp(counts[cause], 1, links)).arg(line);
+            line = tr("%1 of the %Ln links: %2", "", links)
+                       .arg(QLocale().toString(std::clamp(counts[cause], 1, links)), line);
         told += line;
     }
     return told;

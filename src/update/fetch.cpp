@@ -2,6 +2,7 @@
 #include "fetch.h"
 
 #include <QIODevice>
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTimer>
@@ -20,7 +21,7 @@ constexpr int shortestWholeFileMs = 10000;
 
 QString mebibytes(qint64 bytes)
 {
-    return QString::number(double(bytes) / (1 << 20), 'f', 1);
+    return QLocale().toString(double(bytes) / (1 << 20), 'f', 1);
 }
 
 bool isRedirect(int status)
@@ -154,7 +155,7 @@ void Fetch::end()
     }
     const QVariant size = reply->header(QNetworkRequest::ContentLengthHeader);
     if (size.isValid() && size.toLongLong() != received) {
-        fail(tr("the transfer stopped short, after %1 of %2 bytes").arg(received).arg(size.toLongLong()));
+        fail(tr("the transfer stopped short, after %1 of %2 bytes").arg(QLocale().toString(received), QLocale().toString(size.toLongLong())));
         return;
     }
     done = true;
@@ -181,7 +182,7 @@ QString Fetch::replyFailure() const
         // Only the transfer timeout cancels a reply that this object did not abort.
         return tr("nothing came for %1 s").arg(silenceLimitMs / 1000);
     case QNetworkReply::RemoteHostClosedError:
-        return tr("the transfer stopped short, after %1 bytes").arg(received);
+        return tr("the transfer stopped short, after %1 bytes").arg(QLocale().toString(received));
     default:
         return reply->errorString();
     }

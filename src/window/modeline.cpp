@@ -63,8 +63,8 @@ QString KavariWindow::modeText() const
     const bool manyVideos = std::any_of(all.cbegin(), all.cend(), namesManyVideos);
     if (all.size() > 1)
         return manyVideos && playlistCheckBox->isChecked()
-            ? tr("Mode: %n links, playlists whole", "", int(all.size()))
-            : tr("Mode: %n links, one video each", "", int(all.size()));
+            ? tr("Mode: %Ln links, playlists whole", "", int(all.size()))
+            : tr("Mode: %Ln links, one video each", "", int(all.size()));
     if (!manyVideos)
         return tr("Mode: Single video download");
     if (playlistCheckBox->isChecked())

@@ -137,6 +137,8 @@ void KavariWindow::setupUi()
     progressBar = new QProgressBar(this);
     progressBar->setObjectName("progressBar");
     progressBar->setAccessibleName(tr("Download progress"));
+    // German and French put a blank before the percent sign; the number follows the language too.
+    progressBar->setFormat(tr("%p%", "the progress bar's text: %p is the percent done"));
     // Its room stays when it is hidden, so that the log does not move at every start and end.
     QSizePolicy keepRoom = progressBar->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);

@@ -25,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -1366,13 +1367,28 @@ void tst_Window::shouldKeepTheStatusReadableOnADarkTheme()
 void tst_Window::shouldSpeakEachLanguageWhole_data()
 {
     QTest::addColumn<QString>("language");
-    for (const char *language : {"C", "de", "es", "fr", "pt_BR", "ru", "zh_CN"})
-        QTest::newRow(language) << language;
+    // The bar at 36 percent, as the language writes it.
+    QTest::addColumn<QString>("percent");
+    QTest::newRow("C") << "C"
+                       << "36%";
+    QTest::newRow("de") << "de"
+                        << "36\u00a0%";
+    QTest::newRow("es") << "es"
+                        << "36\u00a0%";
+    QTest::newRow("fr") << "fr"
+                        << "36\u202f%";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "36%";
+    QTest::newRow("ru") << "ru"
+                        << "36\u00a0%";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "36%";
 }
 
 void tst_Window::shouldSpeakEachLanguageWhole()
 {
     QFETCH(QString, language);
+    QFETCH(QString, percent);
     const auto shownTexts = [](QWidget *window) {
         QStringList texts = {window->windowTitle()};
         for (QWidget *widget : window->findChildren<QWidget *>()) {
@@ -1399,9 +1415,17 @@ void tst_Window::shouldSpeakEachLanguageWhole()
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
+        QLocale::setDefault(QLocale::system());
     });
     QCOMPARE(installTranslations(qApp, {language}), language == "C" ? QString() : language);
+    // Qt's own dialogs in the language too.
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text() != "Cancel", language != "C");
     Run run(profile);
+    run.bar->setRange(0, 100);
+    run.bar->setValue(36);
+    QCOMPARE(run.bar->text(), percent);
     const QStringList shown = shownTexts(run.window.get());
     QCOMPARE(shown.size(), english.size());
     for (qsizetype at = 0; at < shown.size(); ++at) {
@@ -1426,6 +1450,12 @@ void tst_Window::shouldSpeakEachLanguageWhole()
             QVERIFY2(widget->width() >= widget->sizeHint().width(), qPrintable(widget->objectName()));
     }
     outcome << run.status->text() << run.lines().filter(QRegularExpression("^✗")).value(0);
+    // The yt-dlp's age, in days, as the language writes numbers.
+    const qint64 days = QDate(2020, 1, 1).daysTo(QDate::currentDate());
+    // The log's plain text has a blank for a no-break space.
+    const QString age =
+        (language == "C" ? QLocale::system() : QLocale(language)).toString(days).replace(QChar(0xa0), ' ');
+    QTRY_VERIFY2(!run.lines().filter(' ' + age + ' ').isEmpty(), qPrintable(age));
     // The explanation's last line in view, at the height its fallback font paints it.
     QTextCursor lastLine(run.log->document()->lastBlock().previous());
     lastLine.movePosition(QTextCursor::EndOfBlock);
