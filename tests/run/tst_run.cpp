@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -191,16 +192,17 @@ void tst_Run::shouldAdviseFromTheVersion_data()
                              << "2025.01.01" << videoLink << old + "'/home/it'\\''s/yt-dlp' -U"
                              << "yt-dlp";
     // The current yt-dlp that the update brings needs deno, though the old one did not.
-    QTest::newRow("Debian 12's yt-dlp on YouTube: the update brings deno too")
-        << "/usr/bin/yt-dlp"
-        << "2023.03.04" << youTube
-        << "This yt-dlp is 1003 days old. Sites such as YouTube change often, and an old yt-dlp stops "
-           "working "
-           "with them.\nIt is your system's copy, which cannot update itself. Install the current one for "
-           "yourself, which Kavari then finds in ~/.local/bin: pipx install \"yt-dlp[default]\"\nThe current "
-           "yt-dlp" +
-            noDeno
-        << "yt-dlp and deno";
+    QTest::newRow("Debian 12's yt-dlp on YouTube: the update brings deno too") << "/usr/bin/yt-dlp"
+                                                                               << "2023.03.04" << youTube
+                                                                               << "This yt-dlp is " +
+            QLocale().toString(1003) +
+            " days old. Sites such as YouTube change often, and an old yt-dlp stops "
+            "working "
+            "with them.\nIt is your system's copy, which cannot update itself. Install the current one for "
+            "yourself, which Kavari then finds in ~/.local/bin: pipx install \"yt-dlp[default]\"\nThe "
+            "current "
+            "yt-dlp" +
+            noDeno << "yt-dlp and deno";
 }
 
 void tst_Run::shouldAdviseFromTheVersion()
