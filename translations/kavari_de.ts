@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Links to put into the link field, ready to download.</source>
-        <translation>Links, die ins Linkfeld eingetragen werden, bereit zum Herunterladen.</translation>
+        <translation>Links, die in das Feld „Video-URL“ eingetragen werden, bereit zum Herunterladen.</translation>
     </message>
     <message>
         <source>[links...]</source>
@@ -32,30 +32,30 @@
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation>yt-dlp liest bei jedem Download die Cookies des hier gewählten Browsers, wie es seine Option --cookies-from-browser tut; Kavari behält keine Kopie davon. Eine Website kann ein Konto sperren, das auf diese Weise genutzt wird.</translation>
+        <translation>yt-dlp liest bei jedem Download die Cookies des hier gewählten Browsers, wie mit seiner Option --cookies-from-browser; Kavari speichert keine Kopie davon. Eine Website kann ein Konto sperren, das auf diese Weise genutzt wird.</translation>
     </message>
     <message>
         <source>The %1 profile %2 is gone; this run goes without cookies.</source>
-        <translation>Das %1-Profil %2 ist nicht mehr vorhanden; dieser Download läuft ohne Cookies.</translation>
+        <translation>Das Profil %2 von %1 ist nicht mehr vorhanden; dieser Download erfolgt ohne Cookies.</translation>
     </message>
     <message>
         <source>sign in to YouTube in a browser first, then retry</source>
-        <translation>melden Sie sich zuerst in einem Browser bei YouTube an und versuchen Sie es dann erneut</translation>
+        <translation>Melden Sie sich zuerst in einem Browser bei YouTube an und wiederholen Sie dann den Download</translation>
     </message>
     <message>
         <source>sign in to YouTube in %1, then retry</source>
-        <translation>melden Sie sich in %1 bei YouTube an und versuchen Sie es dann erneut</translation>
+        <translation>Melden Sie sich in %1 bei YouTube an und wiederholen Sie dann den Download</translation>
     </message>
     <message>
         <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>wählen Sie unter „Cookies aus“ einen Browser, in dem Sie angemeldet sind</translation>
+        <translation>Wählen Sie unter „Cookies aus“ einen Browser, in dem Sie angemeldet sind</translation>
     </message>
 </context>
 <context>
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation>deno bietet keine Veröffentlichung für diesen Rechner (%1) an</translation>
+        <translation>deno veröffentlicht keine Version für diesen Rechner (%1)</translation>
     </message>
     <message>
         <source>Updating deno</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.deno/bin, in dem ein Download deno suchen würde</translation>
+        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.deno/bin, in dem ein Download nach deno suchen würde</translation>
     </message>
     <message>
         <source>Reading %1</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>it is more than the 512 MiB it may be</source>
-        <translation>deno ist größer als die erlaubten 512 MiB</translation>
+        <translation>entpackt ist deno größer als die erlaubten 512 MiB</translation>
     </message>
     <message>
         <source>it printed no version</source>
@@ -153,7 +153,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation>Es ist die Kopie Ihres Systems, die sich nicht selbst aktualisieren kann. Installieren Sie die aktuelle Version für sich selbst; Kavari findet sie dann in ~/.local/bin: %1</translation>
+        <translation>Dies ist das yt-dlp des Systems, das sich nicht selbst aktualisieren kann. Installieren Sie die aktuelle Version für Ihr eigenes Benutzerkonto; Kavari findet sie dann in ~/.local/bin: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
@@ -199,19 +199,19 @@ nach %2</numerusform>
     <name>FailureCauses</name>
     <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
-        <translation>YouTube verlangt von dieser Verbindung einen Nachweis, dass ein Mensch dahintersteht; ein Browser, in dem Sie bei YouTube angemeldet sind, besteht ihn meistens: %1.</translation>
+        <translation>YouTube verlangt von dieser Verbindung einen Nachweis, dass ein Mensch dahintersteht; ein Browser, in dem Sie bei YouTube angemeldet sind, besteht diese Prüfung meistens: %1.</translation>
     </message>
     <message>
         <source>Only a signed-in, age-verified account may watch this video: %1.</source>
-        <translation>Nur ein angemeldetes Konto mit bestätigtem Alter darf dieses Video ansehen: %1.</translation>
+        <translation>Nur wer mit einem Konto mit bestätigtem Alter angemeldet ist, darf dieses Video ansehen: %1.</translation>
     </message>
     <message>
         <source>Only accounts with access may watch this video, which is private or for the channel&apos;s members: %1.</source>
-        <translation>Nur Konten mit Zugriff dürfen dieses Video ansehen, das privat oder den Mitgliedern des Kanals vorbehalten ist: %1.</translation>
+        <translation>Dieses Video ist privat oder den Mitgliedern des Kanals vorbehalten; nur Konten mit Zugriff dürfen es ansehen: %1.</translation>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation>Die Website begrenzt, wie viele Videos eine Verbindung abrufen darf (YouTube: etwa 300 pro Stunde ohne Konto). Warten Sie bis zu einer Stunde, oder versuchen Sie es erneut mit Pausen zwischen den Videos.</translation>
+        <translation>Die Website begrenzt, wie viele Videos eine Verbindung abrufen darf (YouTube: etwa 300 pro Stunde ohne Konto). Warten Sie bis zu einer Stunde oder wiederholen Sie den Download mit Pausen zwischen den Videos.</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
@@ -223,39 +223,39 @@ nach %2</numerusform>
     </message>
     <message>
         <source>YouTube&apos;s player needs the JavaScript runtime deno, and yt-dlp found none it could use.</source>
-        <translation>Der Player von YouTube benötigt die JavaScript-Laufzeitumgebung deno, und yt-dlp hat keine gefunden, die es nutzen kann.</translation>
+        <translation>Der Player von YouTube benötigt die JavaScript-Laufzeitumgebung deno, und yt-dlp hat keine nutzbare gefunden.</translation>
     </message>
     <message>
         <source>The site refused the file itself (HTTP 403); most often yt-dlp is older than the site&apos;s last change.</source>
-        <translation>Die Website hat die Datei selbst verweigert (HTTP 403); meistens ist yt-dlp älter als die letzte Änderung der Website.</translation>
+        <translation>Die Website hat den Zugriff auf die Datei selbst verweigert (HTTP 403); meistens ist yt-dlp älter als die letzte Änderung der Website.</translation>
     </message>
     <message>
         <source>The disk of the output folder is full: %1 left in %2.</source>
-        <translation>Der Datenträger des Ausgabeordners ist voll: noch %1 frei in %2.</translation>
+        <translation>Der Datenträger des Ausgabeordners ist voll: nur noch %1 frei in %2.</translation>
     </message>
     <message>
         <source>Kavari&apos;s user may not write to %1: it was refused %2. Choose another output directory.</source>
-        <translation>Der Benutzer von Kavari darf nicht in %1 schreiben: der Zugriff auf %2 wurde verweigert. Wählen Sie einen anderen Ausgabeordner.</translation>
+        <translation>Das Benutzerkonto, unter dem Kavari läuft, darf nicht in %1 schreiben: Der Zugriff auf %2 wurde verweigert. Wählen Sie einen anderen Ausgabeordner.</translation>
     </message>
     <message>
         <source>yt-dlp knows no way to read that page: check the link.</source>
-        <translation>yt-dlp kennt keinen Weg, diese Seite zu lesen: prüfen Sie den Link.</translation>
+        <translation>yt-dlp kann diese Seite nicht lesen: Prüfen Sie den Link.</translation>
     </message>
     <message>
         <source>There is no connection to the site: check that this computer is online.</source>
-        <translation>Es besteht keine Verbindung zur Website: prüfen Sie, ob dieser Rechner online ist.</translation>
+        <translation>Es besteht keine Verbindung zur Website: Prüfen Sie, ob dieser Rechner online ist.</translation>
     </message>
     <message>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
-        <translation>yt-dlp konnte die Cookies des Browsers nicht lesen, die sein Schlüsselbund schützt. Installieren Sie das Nötige, um ihn zu lesen, mit: %1</translation>
+        <translation>yt-dlp konnte die Cookies des Browsers nicht lesen, da sein Schlüsselbund sie schützt. Installieren Sie, was zum Lesen des Schlüsselbunds nötig ist, mit: %1</translation>
     </message>
     <message>
         <source>The link leads nowhere: check it.</source>
-        <translation>Der Link führt ins Leere: prüfen Sie ihn.</translation>
+        <translation>Der Link führt ins Leere: Prüfen Sie ihn.</translation>
     </message>
     <message>
         <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
-        <translation>Dieses yt-dlp kennt den Schlüsselbund nicht, der auf dieser Arbeitsumgebung die Cookies des Browsers schützt; das aktuelle yt-dlp kennt ihn, eine Aktualisierung behebt das also.</translation>
+        <translation>Dieses yt-dlp kennt den Schlüsselbund nicht, der in dieser Arbeitsumgebung die Cookies des Browsers schützt; das aktuelle yt-dlp kennt ihn, daher behebt eine Aktualisierung das Problem.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the videos: %1</source>
@@ -276,11 +276,11 @@ nach %2</numerusform>
     <name>Fetch</name>
     <message>
         <source>it had not come whole after %1 s</source>
-        <translation>die Datei war nach %1 s noch nicht vollständig angekommen</translation>
+        <translation>die Datei war nach %1 s noch nicht vollständig übertragen</translation>
     </message>
     <message>
         <source>it had not come whole after %1 minutes</source>
-        <translation>die Datei war nach %1 Minuten noch nicht vollständig angekommen</translation>
+        <translation>die Datei war nach %1 Minuten noch nicht vollständig übertragen</translation>
     </message>
     <message>
         <source>Kavari fetches only over https, and %1 is not</source>
@@ -292,7 +292,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>it is %1 MiB, more than the %2 MiB it may be</source>
-        <translation>die Datei hat %1 MiB, mehr als die erlaubten %2 MiB</translation>
+        <translation>die Datei ist %1 MiB groß, mehr als die erlaubten %2 MiB</translation>
     </message>
     <message>
         <source>it is more than the %1 MiB it may be</source>
@@ -312,7 +312,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>the transfer stopped short, after %1 of %2 bytes</source>
-        <translation>die Übertragung brach vorzeitig ab, nach %1 von %2 Bytes</translation>
+        <translation>die Übertragung brach nach %1 von %2 Bytes vorzeitig ab</translation>
     </message>
     <message>
         <source>the server answered %1 %2</source>
@@ -324,11 +324,11 @@ nach %2</numerusform>
     </message>
     <message>
         <source>nothing came for %1 s</source>
-        <translation>seit %1 s kam nichts mehr an</translation>
+        <translation>%1 s lang kamen keine Daten an</translation>
     </message>
     <message>
         <source>the transfer stopped short, after %1 bytes</source>
-        <translation>die Übertragung brach vorzeitig ab, nach %1 Bytes</translation>
+        <translation>die Übertragung brach nach %1 Bytes vorzeitig ab</translation>
     </message>
 </context>
 <context>
@@ -517,7 +517,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation>Ganze Wiedergabeliste laden</translation>
+        <translation>Ganze Wiedergabeliste herunterladen</translation>
     </message>
     <message>
         <source>Cookies from:</source>
@@ -537,7 +537,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
-        <translation>%1 entfernt: Der Download wurde angehalten, während yt-dlp die Datei noch schrieb.</translation>
+        <translation>%1 entfernt: Der Download wurde abgebrochen, während yt-dlp die Datei noch schrieb.</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %Ln links, playlists whole</source>
@@ -618,15 +618,15 @@ nach %2</numerusform>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.local/bin, in dem ein Download yt-dlp suchen würde. Melden Sie sich erneut an oder setzen Sie HOME auf Ihren persönlichen Ordner, und versuchen Sie es noch einmal</translation>
+        <translation>HOME ist „%1“, kein vollständiger Pfad, daher gibt es kein ~/.local/bin, in dem ein Download nach yt-dlp suchen würde. Melden Sie sich erneut an oder setzen Sie HOME auf Ihren persönlichen Ordner und versuchen Sie es noch einmal</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
-        <translation>%1 ist eine Verknüpfung auf %2</translation>
+        <translation>%1 ist eine symbolische Verknüpfung auf %2</translation>
     </message>
     <message>
         <source>%1 is not yt-dlp&apos;s release file but another install</source>
-        <translation>%1 ist nicht die veröffentlichte Datei von yt-dlp, sondern eine andere Installation</translation>
+        <translation>%1 ist nicht die veröffentlichte Programmdatei von yt-dlp, sondern eine andere Installation</translation>
     </message>
     <message>
         <source>the tool that installed it, such as: %1</source>
@@ -634,7 +634,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>%1, and Kavari leaves it as it is. Update it with %2</source>
-        <translation>%1, und Kavari lässt es unverändert. Aktualisieren Sie es mit %2</translation>
+        <translation>%1, und Kavari verändert daran nichts. Aktualisieren Sie yt-dlp mit %2</translation>
     </message>
 </context>
 <context>
@@ -732,7 +732,7 @@ nach %2</numerusform>
     </message>
     <message>
         <source>it could not be put in place of %1: %2</source>
-        <translation>die Datei konnte nicht an die Stelle von %1 gesetzt werden: %2</translation>
+        <translation>die Datei konnte %1 nicht ersetzen: %2</translation>
     </message>
 </context>
 <context>
@@ -803,7 +803,7 @@ Klicken Sie auf „Herunterladen“, um es erneut zu versuchen.</translation>
     <name>Updater</name>
     <message>
         <source>%1; deno is left out</source>
-        <translation>%1; deno wird ausgelassen</translation>
+        <translation>%1; deno wird übersprungen</translation>
     </message>
 </context>
 <context>
@@ -838,7 +838,7 @@ Klicken Sie auf „Herunterladen“, um es erneut zu versuchen.</translation>
     </message>
     <message>
         <source>Signature of SHA2-256SUMS: good, by the key %1 of %2</source>
-        <translation>Signatur von SHA2-256SUMS: gültig, vom Schlüssel %1 aus %2</translation>
+        <translation>Signatur von SHA2-256SUMS: gültig, mit dem Schlüssel %1 aus %2</translation>
     </message>
     <message>
         <source>Reading SHA2-256SUMS</source>

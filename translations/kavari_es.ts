@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>sign in to YouTube in a browser first, then retry</source>
-        <translation>inicie primero sesión en YouTube en un navegador y vuelva a intentarlo</translation>
+        <translation>primero inicie sesión en YouTube en un navegador y luego vuelva a intentarlo</translation>
     </message>
     <message>
         <source>sign in to YouTube in %1, then retry</source>
@@ -55,7 +55,7 @@
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation>deno no publica versiones para esta máquina (%1)</translation>
+        <translation>deno no publica versiones para este equipo (%1)</translation>
     </message>
     <message>
         <source>Updating deno</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation>HOME es «%1», no una ruta completa, así que no hay ningún ~/.deno/bin donde una descarga lo buscaría</translation>
+        <translation>HOME es «%1», que no es una ruta completa, así que no hay ningún ~/.deno/bin donde una descarga pudiera buscarlo</translation>
     </message>
     <message>
         <source>Reading %1</source>
@@ -153,7 +153,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation>Es la copia del sistema, que no puede actualizarse sola. Instale la versión actual solo para usted, que Kavari encontrará luego en ~/.local/bin: %1</translation>
+        <translation>Es la copia del sistema, que no puede actualizarse sola. Instale la versión actual para su propio usuario; Kavari la encontrará en ~/.local/bin: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
@@ -173,7 +173,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>This format needs ffmpeg, and none was found. Install it with: %1</source>
-        <translation>Este formato necesita ffmpeg, y no se encontró. Instálelo con: %1</translation>
+        <translation>Este formato necesita ffmpeg, y no se encontró ninguno. Instálelo con: %1</translation>
     </message>
     <message>
         <source>its first line names the interpreter %1, which is missing (%2)</source>
@@ -351,7 +351,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>Command: %1</source>
-        <translation>Orden: %1</translation>
+        <translation>Comando: %1</translation>
     </message>
     <message>
         <source>the previous download has not ended yet</source>
@@ -401,7 +401,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Fallido</translation>
+        <translation>Falló</translation>
     </message>
     <message>
         <source>
@@ -449,7 +449,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation>Kavari - Por Tolmend</translation>
+        <translation>Kavari - de Tolmend</translation>
     </message>
     <message>
         <source>Video URL</source>
@@ -517,7 +517,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation>Descargar lista completa</translation>
+        <translation>Descargar la lista de reproducción completa</translation>
     </message>
     <message>
         <source>Cookies from:</source>
@@ -614,11 +614,11 @@ en %2</numerusform>
     </message>
     <message>
         <source>gpgv gave no verdict</source>
-        <translation>gpgv no dio ningún veredicto</translation>
+        <translation>gpgv no dio ningún resultado</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation>HOME es «%1», no una ruta completa, así que no hay ningún ~/.local/bin donde una descarga lo buscaría. Vuelva a iniciar sesión, o asigne a HOME su carpeta personal, e inténtelo otra vez</translation>
+        <translation>HOME es «%1», que no es una ruta completa, así que no hay ningún ~/.local/bin donde una descarga pudiera buscarlo. Vuelva a iniciar sesión o asigne a HOME su carpeta personal, y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
@@ -673,7 +673,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation>%1 ha fallado: %2</translation>
+        <translation>%1 falló: %2</translation>
     </message>
 </context>
 <context>
@@ -732,7 +732,7 @@ en %2</numerusform>
     </message>
     <message>
         <source>it could not be put in place of %1: %2</source>
-        <translation>no se pudo poner en lugar de %1: %2</translation>
+        <translation>no se pudo colocar en lugar de %1: %2</translation>
     </message>
 </context>
 <context>

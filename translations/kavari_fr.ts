@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>it gives no checksum of %1</source>
-        <translation>le fichier ne donne aucune somme de contrôle pour %1</translation>
+        <translation>le fichier ne contient aucune somme de contrôle pour %1</translation>
     </message>
     <message>
         <source>Checking the checksum of %1</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>it is more than the 512 MiB it may be</source>
-        <translation>deno dépasse les 512 MiB autorisés</translation>
+        <translation>deno dépasse les 512 Mio autorisés</translation>
     </message>
     <message>
         <source>it printed no version</source>
@@ -111,7 +111,7 @@
     </message>
     <message>
         <source>New deno: %1</source>
-        <translation>Nouveau deno&#xa0;: %1</translation>
+        <translation>Nouvelle version de deno&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -153,27 +153,27 @@ dans %2</numerusform>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation>C&apos;est la copie de votre système, qui ne peut pas se mettre à jour elle-même. Installez la version actuelle pour vous-même&#xa0;; Kavari la trouvera alors dans ~/.local/bin&#xa0;: %1</translation>
+        <translation>Il s&apos;agit de la version fournie par votre système, qui ne peut pas se mettre à jour elle-même. Installez la version actuelle pour votre compte&#xa0;; Kavari la trouvera alors dans ~/.local/bin&#xa0;: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation>La version actuelle de yt-dlp a besoin de l&apos;environnement d&apos;exécution JavaScript deno pour YouTube, et aucun n&apos;a été trouvé. Installez-le avec&#xa0;: %1</translation>
+        <translation>La version actuelle de yt-dlp a besoin de l&apos;environnement d&apos;exécution JavaScript deno pour YouTube, mais deno est introuvable. Installez-le avec&#xa0;: %1</translation>
     </message>
     <message>
         <source>This yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
-        <translation>Ce yt-dlp a besoin de l&apos;environnement d&apos;exécution JavaScript deno pour YouTube, et aucun n&apos;a été trouvé. Installez-le avec&#xa0;: %1</translation>
+        <translation>Cette version de yt-dlp a besoin de l&apos;environnement d&apos;exécution JavaScript deno pour YouTube, mais deno est introuvable. Installez-le avec&#xa0;: %1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation>La version actuelle de yt-dlp a besoin de deno %1 ou plus récent pour YouTube, et le deno à l&apos;emplacement %2 est plus ancien. Installez-le avec&#xa0;: %3</translation>
+        <translation>La version actuelle de yt-dlp a besoin de deno %1 ou d&apos;une version plus récente pour YouTube, mais celui qui se trouve à l&apos;emplacement %2 est plus ancien. Installez-le avec&#xa0;: %3</translation>
     </message>
     <message>
         <source>This yt-dlp needs deno %1 or newer for YouTube, and the deno at %2 is older. Install it with: %3</source>
-        <translation>Ce yt-dlp a besoin de deno %1 ou plus récent pour YouTube, et le deno à l&apos;emplacement %2 est plus ancien. Installez-le avec&#xa0;: %3</translation>
+        <translation>Cette version de yt-dlp a besoin de deno %1 ou d&apos;une version plus récente pour YouTube, mais celui qui se trouve à l&apos;emplacement %2 est plus ancien. Installez-le avec&#xa0;: %3</translation>
     </message>
     <message>
         <source>This format needs ffmpeg, and none was found. Install it with: %1</source>
-        <translation>Ce format a besoin de ffmpeg, et aucun n&apos;a été trouvé. Installez-le avec&#xa0;: %1</translation>
+        <translation>Ce format nécessite ffmpeg, qui est introuvable. Installez-le avec&#xa0;: %1</translation>
     </message>
     <message>
         <source>its first line names the interpreter %1, which is missing (%2)</source>
@@ -190,8 +190,8 @@ dans %2</numerusform>
     <message numerus="yes">
         <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
         <translation>
-            <numerusform>Ce yt-dlp est vieux de %Ln jour. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
-            <numerusform>Ce yt-dlp est vieux de %Ln jours. Les sites comme YouTube changent souvent, et un yt-dlp ancien cesse de fonctionner avec eux.</numerusform>
+            <numerusform>Cette version de yt-dlp a été publiée il y a %Ln jour. Les sites comme YouTube changent souvent, et une ancienne version de yt-dlp finit par ne plus fonctionner avec eux.</numerusform>
+            <numerusform>Cette version de yt-dlp a été publiée il y a %Ln jours. Les sites comme YouTube changent souvent, et une ancienne version de yt-dlp finit par ne plus fonctionner avec eux.</numerusform>
         </translation>
     </message>
 </context>
@@ -199,7 +199,7 @@ dans %2</numerusform>
     <name>FailureCauses</name>
     <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
-        <translation>YouTube demande à cette connexion de prouver qu&apos;une personne se trouve derrière&#xa0;; un navigateur où vous êtes connecté à YouTube passe généralement ce contrôle&#xa0;: %1.</translation>
+        <translation>YouTube demande la preuve qu&apos;une personne se trouve derrière cette connexion&#xa0;; un navigateur où vous êtes connecté à YouTube passe généralement ce contrôle&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Only a signed-in, age-verified account may watch this video: %1.</source>
@@ -215,11 +215,11 @@ dans %2</numerusform>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
-        <translation>La vidéo n&apos;est pas disponible là où se trouve cette connexion.</translation>
+        <translation>La vidéo n&apos;est pas disponible dans le pays d&apos;où provient cette connexion.</translation>
     </message>
     <message>
         <source>The video is gone, or was never public.</source>
-        <translation>La vidéo a été supprimée, ou n&apos;a jamais été publique.</translation>
+        <translation>La vidéo a été supprimée ou n&apos;a jamais été publique.</translation>
     </message>
     <message>
         <source>YouTube&apos;s player needs the JavaScript runtime deno, and yt-dlp found none it could use.</source>
@@ -243,11 +243,11 @@ dans %2</numerusform>
     </message>
     <message>
         <source>There is no connection to the site: check that this computer is online.</source>
-        <translation>Aucune connexion au site&#xa0;: vérifiez que cet ordinateur est connecté à Internet.</translation>
+        <translation>Impossible de joindre le site&#xa0;: vérifiez que cet ordinateur est connecté à Internet.</translation>
     </message>
     <message>
         <source>yt-dlp could not read the browser&apos;s cookies, which its keyring guards. Install what reads it with: %1</source>
-        <translation>yt-dlp n&apos;a pas pu lire les cookies du navigateur, que protège son trousseau de clés. Installez de quoi le lire avec&#xa0;: %1</translation>
+        <translation>yt-dlp n&apos;a pas pu lire les cookies du navigateur, que protège son trousseau de clés. Installez le nécessaire pour y accéder avec&#xa0;: %1</translation>
     </message>
     <message>
         <source>The link leads nowhere: check it.</source>
@@ -255,13 +255,13 @@ dans %2</numerusform>
     </message>
     <message>
         <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
-        <translation>Ce yt-dlp ne connaît pas le trousseau de clés qui protège les cookies du navigateur sur ce bureau&#xa0;; le yt-dlp actuel le connaît, sa mise à jour règle donc le problème.</translation>
+        <translation>Cette version de yt-dlp ne connaît pas le trousseau de clés qui protège les cookies du navigateur sur ce bureau&#xa0;; la version actuelle le connaît, donc une mise à jour de yt-dlp règle le problème.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the videos: %1</source>
         <translation>
-            <numerusform>%Ln des vidéos&#xa0;: %1</numerusform>
-            <numerusform>%Ln des vidéos&#xa0;: %1</numerusform>
+            <numerusform>%Ln vidéo concernée&#xa0;: %1</numerusform>
+            <numerusform>%Ln vidéos concernées&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -292,11 +292,11 @@ dans %2</numerusform>
     </message>
     <message>
         <source>it is %1 MiB, more than the %2 MiB it may be</source>
-        <translation>le fichier fait %1 MiB, plus que les %2 MiB autorisés</translation>
+        <translation>le fichier fait %1 Mio, plus que les %2 Mio autorisés</translation>
     </message>
     <message>
         <source>it is more than the %1 MiB it may be</source>
-        <translation>le fichier dépasse les %1 MiB autorisés</translation>
+        <translation>le fichier dépasse les %1 Mio autorisés</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
@@ -347,7 +347,7 @@ dans %2</numerusform>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation>Téléchargement…</translation>
+        <translation>Téléchargement en cours…</translation>
     </message>
     <message>
         <source>Command: %1</source>
@@ -429,7 +429,7 @@ dans %2</numerusform>
         <source>
 ✗ Removed %1: yt-dlp would have read this downloaded file as its configuration at its next start, and obeyed whatever options it holds.</source>
         <translation>
-✗ %1 supprimé&#xa0;: yt-dlp aurait lu ce fichier téléchargé comme sa configuration à son prochain lancement, et obéi à toutes les options qu&apos;il contient.</translation>
+✗ %1 supprimé&#xa0;: yt-dlp aurait lu ce fichier téléchargé comme son fichier de configuration à son prochain lancement, et appliqué toutes les options qu&apos;il contient.</translation>
     </message>
     <message>
         <source>%1, cookies from %2</source>
@@ -517,7 +517,7 @@ dans %2</numerusform>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation>Toute la liste de lecture</translation>
+        <translation>Télécharger toute la liste de lecture</translation>
     </message>
     <message>
         <source>Cookies from:</source>
@@ -563,7 +563,7 @@ dans %2</numerusform>
     <name>OutputQueue</name>
     <message>
         <source>… %1 more characters not shown</source>
-        <translation>… %1 caractères de plus non affichés</translation>
+        <translation>… %1 caractères supplémentaires non affichés</translation>
     </message>
 </context>
 <context>
@@ -739,7 +739,7 @@ dans %2</numerusform>
     <name>StatusLine</name>
     <message>
         <source>The Download button now reads Cancel</source>
-        <translation>Le bouton «&#xa0;Télécharger&#xa0;» s&apos;intitule maintenant «&#xa0;Annuler&#xa0;»</translation>
+        <translation>Le bouton «&#xa0;Télécharger&#xa0;» affiche désormais «&#xa0;Annuler&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -762,7 +762,7 @@ dans %2</numerusform>
     </message>
     <message>
         <source>Updating yt-dlp...</source>
-        <translation>Mise à jour de yt-dlp…</translation>
+        <translation>Mise à jour de yt-dlp en cours…</translation>
     </message>
     <message>
         <source>
@@ -782,7 +782,7 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
     </message>
     <message>
         <source>Updated</source>
-        <translation>Mis à jour</translation>
+        <translation>Mise à jour terminée</translation>
     </message>
     <message>
         <source>Update failed</source>
@@ -822,7 +822,7 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
     </message>
     <message>
         <source>yt-dlp is pipx&apos;s; running: %1</source>
-        <translation>yt-dlp est géré par pipx&#xa0;; exécution de&#xa0;: %1</translation>
+        <translation>yt-dlp est géré par pipx&#xa0;; exécution de la commande&#xa0;: %1</translation>
     </message>
     <message>
         <source>pipx ended with exit code %1</source>
@@ -838,7 +838,7 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
     </message>
     <message>
         <source>Signature of SHA2-256SUMS: good, by the key %1 of %2</source>
-        <translation>Signature de SHA2-256SUMS&#xa0;: valide, par la clé %1 de %2</translation>
+        <translation>Signature de SHA2-256SUMS&#xa0;: valide, faite avec la clé %1 de %2</translation>
     </message>
     <message>
         <source>Reading SHA2-256SUMS</source>
@@ -846,7 +846,7 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
     </message>
     <message>
         <source>it gives no checksum of yt-dlp</source>
-        <translation>le fichier ne donne aucune somme de contrôle pour yt-dlp</translation>
+        <translation>le fichier ne contient aucune somme de contrôle pour yt-dlp</translation>
     </message>
     <message>
         <source>Checksum of yt-dlp: its SHA-256 matches SHA2-256SUMS</source>
@@ -874,7 +874,7 @@ Cliquez sur «&#xa0;Télécharger&#xa0;» pour réessayer.</translation>
     </message>
     <message>
         <source>New yt-dlp: %1 (was %2)</source>
-        <translation>Nouveau yt-dlp&#xa0;: %1 (auparavant %2)</translation>
+        <translation>Nouvelle version de yt-dlp&#xa0;: %1 (auparavant %2)</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Links to put into the link field, ready to download.</source>
-        <translation>Links a colocar no campo de link, prontos para baixar.</translation>
+        <translation>Links a serem colocados no campo de link, prontos para baixar.</translation>
     </message>
     <message>
         <source>[links...]</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation>O yt-dlp lê os cookies do navegador escolhido aqui a cada download, como faz a opção --cookies-from-browser dele; o Kavari não guarda nenhuma cópia deles. Um site pode suspender uma conta usada dessa forma.</translation>
+        <translation>O yt-dlp lê os cookies do navegador escolhido aqui a cada download, como faz com a opção --cookies-from-browser; o Kavari não guarda nenhuma cópia deles. Um site pode suspender uma conta usada dessa forma.</translation>
     </message>
     <message>
         <source>The %1 profile %2 is gone; this run goes without cookies.</source>
@@ -40,15 +40,15 @@
     </message>
     <message>
         <source>sign in to YouTube in a browser first, then retry</source>
-        <translation>entre primeiro no YouTube em um navegador e tente de novo</translation>
+        <translation>primeiro faça login no YouTube em um navegador e depois tente novamente</translation>
     </message>
     <message>
         <source>sign in to YouTube in %1, then retry</source>
-        <translation>entre no YouTube no %1 e tente de novo</translation>
+        <translation>faça login no YouTube no %1 e tente novamente</translation>
     </message>
     <message>
         <source>choose a browser where you are signed in under &quot;Cookies from&quot;</source>
-        <translation>escolha em “Cookies de” um navegador em que você esteja conectado</translation>
+        <translation>escolha em “Cookies de” um navegador em que você tenha feito login</translation>
     </message>
 </context>
 <context>
@@ -199,11 +199,11 @@ em %2</numerusform>
     <name>FailureCauses</name>
     <message>
         <source>YouTube wants this connection to prove that a person is behind it; a browser where you are signed in to YouTube usually passes: %1.</source>
-        <translation>O YouTube quer que esta conexão prove que há uma pessoa por trás dela; um navegador em que você esteja conectado ao YouTube costuma passar na verificação: %1.</translation>
+        <translation>O YouTube quer que esta conexão prove que há uma pessoa por trás dela; um navegador em que você fez login no YouTube costuma passar na verificação: %1.</translation>
     </message>
     <message>
         <source>Only a signed-in, age-verified account may watch this video: %1.</source>
-        <translation>Só uma conta conectada e com idade verificada pode assistir a este vídeo: %1.</translation>
+        <translation>Só é possível assistir a este vídeo com sessão iniciada em uma conta com idade verificada: %1.</translation>
     </message>
     <message>
         <source>Only accounts with access may watch this video, which is private or for the channel&apos;s members: %1.</source>
@@ -211,11 +211,11 @@ em %2</numerusform>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation>O site limita quantos vídeos uma conexão pode baixar (YouTube: cerca de 300 por hora sem conta). Aguarde até uma hora ou tente de novo com pausas entre os vídeos.</translation>
+        <translation>O site limita quantos vídeos uma conexão pode baixar (YouTube: cerca de 300 por hora sem conta). Aguarde até uma hora ou tente novamente com pausas entre os vídeos.</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
-        <translation>O vídeo não está disponível no local desta conexão.</translation>
+        <translation>O vídeo não está disponível na região desta conexão.</translation>
     </message>
     <message>
         <source>The video is gone, or was never public.</source>
@@ -433,7 +433,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>%1, cookies from %2</source>
-        <translation>%1, cookies de %2</translation>
+        <translation>%1, cookies do %2</translation>
     </message>
     <message>
         <source>Mode: Single video download</source>
@@ -449,7 +449,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation>Kavari - Por Tolmend</translation>
+        <translation>Kavari - por Tolmend</translation>
     </message>
     <message>
         <source>Video URL</source>
@@ -517,7 +517,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation>Baixar lista completa</translation>
+        <translation>Baixar toda a lista de reprodução</translation>
     </message>
     <message>
         <source>Cookies from:</source>
@@ -537,7 +537,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
-        <translation>%1 removido: o download foi interrompido enquanto o yt-dlp ainda o gravava.</translation>
+        <translation>%1 foi removido: o download foi interrompido enquanto o yt-dlp ainda o gravava.</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %Ln links, playlists whole</source>
@@ -590,7 +590,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>it is signed by another key (%1), not by yt-dlp&apos;s release key</source>
-        <translation>está assinado por outra chave (%1), não pela chave de lançamentos do yt-dlp</translation>
+        <translation>está assinado por outra chave (%1), não pela chave com que o yt-dlp assina suas versões</translation>
     </message>
     <message>
         <source>the signature does not match the file: it was changed after it was signed</source>
@@ -626,7 +626,7 @@ em %2</numerusform>
     </message>
     <message>
         <source>%1 is not yt-dlp&apos;s release file but another install</source>
-        <translation>%1 não é o arquivo de lançamento do yt-dlp, mas outra instalação</translation>
+        <translation>%1 não é o executável publicado pelo yt-dlp, mas outra instalação</translation>
     </message>
     <message>
         <source>the tool that installed it, such as: %1</source>
@@ -680,11 +680,11 @@ em %2</numerusform>
     <name>RetryOffer</name>
     <message>
         <source>Retry with cookies from %1</source>
-        <translation>Repetir com cookies de %1</translation>
+        <translation>Tentar novamente com os cookies do %1</translation>
     </message>
     <message>
         <source>Retry, pausing between videos</source>
-        <translation>Repetir com pausas entre vídeos</translation>
+        <translation>Tentar novamente com pausas entre os vídeos</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>CommandLine</name>
     <message>
         <source>Downloads videos, audio tracks and playlists with yt-dlp.</source>
-        <translation>Загружает видео, звуковые дорожки и плейлисты с помощью yt-dlp.</translation>
+        <translation>Скачивает видео, звуковые дорожки и плейлисты с помощью yt-dlp.</translation>
     </message>
     <message>
         <source>links</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Links to put into the link field, ready to download.</source>
-        <translation>Ссылки, которые будут вставлены в поле ссылки, готовые к загрузке.</translation>
+        <translation>Ссылки, которые будут вставлены в поле ссылок для скачивания.</translation>
     </message>
     <message>
         <source>[links...]</source>
@@ -32,11 +32,11 @@
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation>При каждой загрузке yt-dlp читает cookie выбранного здесь браузера, как это делает его параметр --cookies-from-browser; Kavari не хранит их копий. Сайт может заблокировать учётную запись, которая используется таким образом.</translation>
+        <translation>При каждом скачивании yt-dlp читает cookie выбранного здесь браузера, как это делает его параметр --cookies-from-browser; Kavari не хранит их копий. Сайт может заблокировать учётную запись, которая используется таким образом.</translation>
     </message>
     <message>
         <source>The %1 profile %2 is gone; this run goes without cookies.</source>
-        <translation>Профиль %1 %2 больше не существует; эта загрузка пойдёт без cookie.</translation>
+        <translation>Профиль %1 %2 больше не существует; это скачивание пройдёт без cookie.</translation>
     </message>
     <message>
         <source>sign in to YouTube in a browser first, then retry</source>
@@ -55,7 +55,7 @@
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation>deno не выпускается для этого компьютера (%1)</translation>
+        <translation>deno не выпускается для архитектуры этого компьютера (%1)</translation>
     </message>
     <message>
         <source>Updating deno</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation>HOME имеет значение «%1», а это не полный путь, поэтому нет каталога ~/.deno/bin, в котором его стала бы искать загрузка</translation>
+        <translation>HOME имеет значение «%1», а это не полный путь, поэтому нет папки ~/.deno/bin, в которой Kavari искал бы его при скачивании</translation>
     </message>
     <message>
         <source>Reading %1</source>
@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation>Получение %1</translation>
+        <translation>Скачивание %1</translation>
     </message>
     <message>
         <source>Extracting deno</source>
@@ -214,11 +214,11 @@ into %2</source>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation>Сайт ограничивает число видео, которые можно получить через одно соединение (YouTube: около 300 в час без учётной записи). Подождите до часа или повторите с паузами между видео.</translation>
+        <translation>Сайт ограничивает число видео, которые можно скачать через одно соединение (YouTube: около 300 в час без учётной записи). Подождите (это может занять до часа) или повторите попытку с паузами между видео.</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
-        <translation>Видео недоступно в регионе этого соединения.</translation>
+        <translation>Видео недоступно в регионе, из которого выполняется подключение.</translation>
     </message>
     <message>
         <source>The video is gone, or was never public.</source>
@@ -258,7 +258,7 @@ into %2</source>
     </message>
     <message>
         <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
-        <translation>Этот yt-dlp не знает связку ключей, которая защищает cookie браузера в этой среде рабочего стола; текущая версия yt-dlp её знает, поэтому обновление это исправит.</translation>
+        <translation>Эта версия yt-dlp не знает связку ключей, которая защищает cookie браузера в этой среде рабочего стола; актуальная версия yt-dlp её знает, поэтому обновление это исправит.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the videos: %1</source>
@@ -281,15 +281,15 @@ into %2</source>
     <name>Fetch</name>
     <message>
         <source>it had not come whole after %1 s</source>
-        <translation>он не пришёл целиком за %1 с</translation>
+        <translation>файл не скачался целиком за %1 с</translation>
     </message>
     <message>
         <source>it had not come whole after %1 minutes</source>
-        <translation>он не пришёл целиком за %1 мин</translation>
+        <translation>файл не скачался целиком за %1 мин</translation>
     </message>
     <message>
         <source>Kavari fetches only over https, and %1 is not</source>
-        <translation>Kavari загружает файлы только по https, а %1 — не https</translation>
+        <translation>Kavari скачивает файлы только по https, а %1 — не https</translation>
     </message>
     <message>
         <source>it was sent on to %1, which is not https</source>
@@ -344,7 +344,7 @@ into %2</source>
     </message>
     <message>
         <source>Please enter a URL</source>
-        <translation>Введите URL</translation>
+        <translation>Введите ссылку</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -352,7 +352,7 @@ into %2</source>
     </message>
     <message>
         <source>Downloading...</source>
-        <translation>Загрузка…</translation>
+        <translation>Скачивание…</translation>
     </message>
     <message>
         <source>Command: %1</source>
@@ -360,7 +360,7 @@ into %2</source>
     </message>
     <message>
         <source>the previous download has not ended yet</source>
-        <translation>предыдущая загрузка ещё не завершилась</translation>
+        <translation>предыдущее скачивание ещё не завершилось</translation>
     </message>
     <message>
         <source>no program of that name in %1</source>
@@ -370,7 +370,7 @@ into %2</source>
         <source>
 --- Download cancelled by user ---</source>
         <translation>
---- Загрузка отменена пользователем ---</translation>
+--- Скачивание отменено пользователем ---</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -378,21 +378,21 @@ into %2</source>
     </message>
     <message>
         <source>Download</source>
-        <translation>Загрузить</translation>
+        <translation>Скачать</translation>
     </message>
     <message>
         <source>Download complete</source>
-        <translation>Загрузка завершена</translation>
+        <translation>Скачивание завершено</translation>
     </message>
     <message>
         <source>Download failed</source>
-        <translation>Загрузка не удалась</translation>
+        <translation>Скачивание не удалось</translation>
     </message>
     <message>
         <source>
 ✓ Download completed successfully!</source>
         <translation>
-✓ Загрузка успешно завершена!</translation>
+✓ Скачивание успешно завершено!</translation>
     </message>
     <message>
         <source>Complete</source>
@@ -402,11 +402,11 @@ into %2</source>
         <source>
 ✗ Download failed or was cancelled</source>
         <translation>
-✗ Загрузка не удалась или была отменена</translation>
+✗ Скачивание не удалось или было отменено</translation>
     </message>
     <message>
         <source>Failed</source>
-        <translation>Ошибка</translation>
+        <translation>Не удалось</translation>
     </message>
     <message>
         <source>
@@ -428,13 +428,13 @@ into %2</source>
     </message>
     <message>
         <source>yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. Please choose another output directory.</source>
-        <translation>При следующем запуске yt-dlp подключил бы как модуль всё, что загружено в эту папку. Выберите другую папку для сохранения.</translation>
+        <translation>При следующем запуске yt-dlp подключил бы как модуль всё, что скачано в эту папку. Выберите другую папку для сохранения.</translation>
     </message>
     <message>
         <source>
 ✗ Removed %1: yt-dlp would have read this downloaded file as its configuration at its next start, and obeyed whatever options it holds.</source>
         <translation>
-✗ Удалён %1: при следующем запуске yt-dlp прочитал бы этот загруженный файл как свою конфигурацию и выполнил бы все указанные в нём параметры.</translation>
+✗ Удалён %1: при следующем запуске yt-dlp прочитал бы этот скачанный файл как свою конфигурацию и выполнил бы все указанные в нём параметры.</translation>
     </message>
     <message>
         <source>%1, cookies from %2</source>
@@ -442,27 +442,27 @@ into %2</source>
     </message>
     <message>
         <source>Mode: Single video download</source>
-        <translation>Режим: загрузка одного видео</translation>
+        <translation>Режим: скачивание одного видео</translation>
     </message>
     <message>
         <source>Mode: Full playlist download</source>
-        <translation>Режим: загрузка всего плейлиста</translation>
+        <translation>Режим: скачивание всего плейлиста</translation>
     </message>
     <message>
         <source>Mode: Single file download (playlist ignored)</source>
-        <translation>Режим: загрузка одного файла (плейлист не учитывается)</translation>
+        <translation>Режим: скачивание одного файла (плейлист не учитывается)</translation>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation>Kavari - от Tolmend</translation>
+        <translation>Kavari — от Tolmend</translation>
     </message>
     <message>
         <source>Video URL</source>
-        <translation>URL видео</translation>
+        <translation>Ссылка на видео</translation>
     </message>
     <message>
         <source>Paste YouTube URL here...</source>
-        <translation>Вставьте сюда URL с YouTube…</translation>
+        <translation>Вставьте сюда ссылку на YouTube…</translation>
     </message>
     <message>
         <source>Output Directory</source>
@@ -522,7 +522,7 @@ into %2</source>
     </message>
     <message>
         <source>Download entire playlist</source>
-        <translation>Загрузить весь плейлист</translation>
+        <translation>Скачать весь плейлист</translation>
     </message>
     <message>
         <source>Cookies from:</source>
@@ -530,7 +530,7 @@ into %2</source>
     </message>
     <message>
         <source>Download progress</source>
-        <translation>Ход загрузки</translation>
+        <translation>Ход скачивания</translation>
     </message>
     <message>
         <source>Update yt-dlp</source>
@@ -542,7 +542,7 @@ into %2</source>
     </message>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
-        <translation>Удалён %1: загрузка была остановлена, когда yt-dlp ещё записывал этот файл.</translation>
+        <translation>Удалён %1: скачивание было остановлено, когда yt-dlp ещё записывал этот файл.</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %Ln links, playlists whole</source>
@@ -625,7 +625,7 @@ into %2</source>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation>HOME имеет значение «%1», а это не полный путь, поэтому нет каталога ~/.local/bin, в котором его стала бы искать загрузка. Войдите в систему заново или укажите в HOME свою домашнюю папку и попробуйте ещё раз</translation>
+        <translation>HOME имеет значение «%1», а это не полный путь, поэтому нет папки ~/.local/bin, в которой Kavari искал бы его при скачивании. Войдите в систему заново или укажите в HOME свою домашнюю папку и попробуйте ещё раз</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
@@ -648,11 +648,11 @@ into %2</source>
     <name>ReleaseJob</name>
     <message>
         <source>Fetching %1 from %2</source>
-        <translation>Получение %1 с %2</translation>
+        <translation>Скачивание %1 с %2</translation>
     </message>
     <message>
         <source>Fetching %1</source>
-        <translation>Получение %1</translation>
+        <translation>Скачивание %1</translation>
     </message>
     <message>
         <source>Making a work folder</source>
@@ -747,22 +747,22 @@ into %2</source>
     <name>StatusLine</name>
     <message>
         <source>The Download button now reads Cancel</source>
-        <translation>Кнопка «Загрузить» теперь называется «Отмена»</translation>
+        <translation>Кнопка «Скачать» теперь называется «Отмена»</translation>
     </message>
 </context>
 <context>
     <name>UpdateOffer</name>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp and deno, checked before they run.</source>
-        <translation>Нажмите «Обновить yt-dlp», чтобы получить актуальные версии yt-dlp и deno; перед запуском они будут проверены.</translation>
+        <translation>Нажмите «Обновить yt-dlp», чтобы скачать актуальные версии yt-dlp и deno; перед запуском они будут проверены.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current yt-dlp, checked before it runs.</source>
-        <translation>Нажмите «Обновить yt-dlp», чтобы получить актуальную версию yt-dlp; перед запуском она будет проверена.</translation>
+        <translation>Нажмите «Обновить yt-dlp», чтобы скачать актуальную версию yt-dlp; перед запуском она будет проверена.</translation>
     </message>
     <message>
         <source>Click &quot;Update yt-dlp&quot; to fetch the current deno, checked before it runs.</source>
-        <translation>Нажмите «Обновить yt-dlp», чтобы получить актуальную версию deno; перед запуском она будет проверена.</translation>
+        <translation>Нажмите «Обновить yt-dlp», чтобы скачать актуальную версию deno; перед запуском она будет проверена.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -776,7 +776,7 @@ into %2</source>
         <source>
 Click Download to try again.</source>
         <translation>
-Нажмите «Загрузить», чтобы попробовать снова.</translation>
+Нажмите «Скачать», чтобы повторить попытку.</translation>
     </message>
     <message>
         <source>
@@ -786,7 +786,7 @@ Click Download to try again.</source>
     </message>
     <message>
         <source>Download</source>
-        <translation>Загрузить</translation>
+        <translation>Скачать</translation>
     </message>
     <message>
         <source>Updated</source>
@@ -846,7 +846,7 @@ Click Download to try again.</source>
     </message>
     <message>
         <source>Signature of SHA2-256SUMS: good, by the key %1 of %2</source>
-        <translation>Подпись SHA2-256SUMS: верна, ключ %1 из %2</translation>
+        <translation>Подпись SHA2-256SUMS верна: ключ %1 из связки ключей %2</translation>
     </message>
     <message>
         <source>Reading SHA2-256SUMS</source>
@@ -862,7 +862,7 @@ Click Download to try again.</source>
     </message>
     <message>
         <source>The checksum of yt-dlp does not match SHA2-256SUMS; fetching the release once more</source>
-        <translation>Контрольная сумма yt-dlp не совпадает с SHA2-256SUMS; выпуск будет получен ещё раз</translation>
+        <translation>Контрольная сумма yt-dlp не совпадает с SHA2-256SUMS; выпуск будет скачан ещё раз</translation>
     </message>
     <message>
         <source>Checking the checksum of yt-dlp</source>

@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>Links to put into the link field, ready to download.</source>
-        <translation>要填入链接栏、准备下载的链接。</translation>
+        <translation>要填入链接输入框、准备下载的链接。</translation>
     </message>
     <message>
         <source>[links...]</source>
-        <translation>[链接…]</translation>
+        <translation>[链接...]</translation>
     </message>
 </context>
 <context>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>yt-dlp reads the cookies of the browser chosen here for each download, as its option --cookies-from-browser does; Kavari keeps no copy of them. A site may suspend an account that is used this way.</source>
-        <translation>每次下载时，yt-dlp 都会读取此处所选浏览器的 Cookie，与它的 --cookies-from-browser 选项相同；Kavari 不会保留 Cookie 的副本。以这种方式使用的账号可能会被网站封停。</translation>
+        <translation>每次下载时，yt-dlp 都会读取此处所选浏览器的 Cookie，效果等同于它的 --cookies-from-browser 选项；Kavari 不会保留 Cookie 的副本。网站可能会封禁以这种方式使用的账号。</translation>
     </message>
     <message>
         <source>The %1 profile %2 is gone; this run goes without cookies.</source>
@@ -55,7 +55,7 @@
     <name>DenoRelease</name>
     <message>
         <source>deno makes no release for this machine (%1)</source>
-        <translation>deno 未提供适用于此机器（%1）的版本</translation>
+        <translation>deno 未提供适用于此计算机（%1）的版本</translation>
     </message>
     <message>
         <source>Updating deno</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.deno/bin where a download would look for it</source>
-        <translation>HOME 为“%1”，不是完整路径，因此不存在下载时会在其中查找 deno 的 ~/.deno/bin</translation>
+        <translation>HOME 为“%1”，不是完整路径，因此下载时无法在 ~/.deno/bin 中查找 deno</translation>
     </message>
     <message>
         <source>Reading %1</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>it is more than the 512 MiB it may be</source>
-        <translation>它超过了允许的 512 MiB</translation>
+        <translation>其大小超过了 512 MiB 的上限</translation>
     </message>
     <message>
         <source>it printed no version</source>
@@ -151,7 +151,7 @@ into %2</source>
     </message>
     <message>
         <source>It is your system&apos;s copy, which cannot update itself. Install the current one for yourself, which Kavari then finds in ~/.local/bin: %1</source>
-        <translation>这是系统自带的副本，无法自行更新。请为您自己安装最新版本，之后 Kavari 会在 ~/.local/bin 中找到它：%1</translation>
+        <translation>这是系统自带的副本，无法自行更新。请另行为当前用户安装最新版本，Kavari 随后会在 ~/.local/bin 中找到它：%1</translation>
     </message>
     <message>
         <source>The current yt-dlp needs the JavaScript runtime deno for YouTube, and none was found. Install it with: %1</source>
@@ -183,12 +183,12 @@ into %2</source>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
+        <translation>%1（%2）</translation>
     </message>
     <message numerus="yes">
         <source>This yt-dlp is %Ln days old. Sites such as YouTube change often, and an old yt-dlp stops working with them.</source>
         <translation>
-            <numerusform>此 yt-dlp 已发布 %Ln 天。YouTube 等网站经常变化，旧的 yt-dlp 会无法处理这些网站。</numerusform>
+            <numerusform>此 yt-dlp 已发布 %Ln 天。YouTube 等网站经常变化，旧版 yt-dlp 很快就会在这些网站上失效。</numerusform>
         </translation>
     </message>
 </context>
@@ -208,7 +208,7 @@ into %2</source>
     </message>
     <message>
         <source>The site limits how many videos one connection may fetch (YouTube: about 300 an hour without an account). Wait up to an hour, or retry with pauses between the videos.</source>
-        <translation>该网站限制了单个连接可获取的视频数量（YouTube：未登录账号时每小时约 300 个）。请等待最多一小时，或在视频之间暂停并重试。</translation>
+        <translation>该网站限制了单个连接可获取的视频数量（YouTube：未登录时每小时约 300 个）。请等待至多一小时，或重试并在视频之间暂停。</translation>
     </message>
     <message>
         <source>The video is not available where this connection is.</source>
@@ -224,7 +224,7 @@ into %2</source>
     </message>
     <message>
         <source>The site refused the file itself (HTTP 403); most often yt-dlp is older than the site&apos;s last change.</source>
-        <translation>网站拒绝提供文件本身（HTTP 403）；最常见的原因是 yt-dlp 早于网站最近一次的改动。</translation>
+        <translation>网站拒绝提供文件本身（HTTP 403）；最常见的原因是 yt-dlp 的版本早于该网站最近一次改动。</translation>
     </message>
     <message>
         <source>The disk of the output folder is full: %1 left in %2.</source>
@@ -232,11 +232,11 @@ into %2</source>
     </message>
     <message>
         <source>Kavari&apos;s user may not write to %1: it was refused %2. Choose another output directory.</source>
-        <translation>运行 Kavari 的用户无权写入 %1：对 %2 的访问被拒绝。请选择其他输出目录。</translation>
+        <translation>运行 Kavari 的用户无权写入 %1：对 %2 的访问被拒绝。请选择其他输出文件夹。</translation>
     </message>
     <message>
         <source>yt-dlp knows no way to read that page: check the link.</source>
-        <translation>yt-dlp 无法读取该页面：请检查链接。</translation>
+        <translation>yt-dlp 不支持读取该页面：请检查链接。</translation>
     </message>
     <message>
         <source>There is no connection to the site: check that this computer is online.</source>
@@ -248,11 +248,11 @@ into %2</source>
     </message>
     <message>
         <source>The link leads nowhere: check it.</source>
-        <translation>该链接无法访问：请检查链接。</translation>
+        <translation>该链接指向的内容不存在：请检查链接。</translation>
     </message>
     <message>
         <source>This yt-dlp does not know the keyring that guards the browser&apos;s cookies on this desktop; the current yt-dlp does, so updating it mends this.</source>
-        <translation>此 yt-dlp 不认识在此桌面环境中保护浏览器 Cookie 的密钥环；当前版本的 yt-dlp 认识，因此更新即可解决。</translation>
+        <translation>此 yt-dlp 不支持此桌面环境中保护浏览器 Cookie 的密钥环；最新的 yt-dlp 支持，因此更新即可解决。</translation>
     </message>
     <message numerus="yes">
         <source>%Ln of the videos: %1</source>
@@ -287,11 +287,11 @@ into %2</source>
     </message>
     <message>
         <source>it is %1 MiB, more than the %2 MiB it may be</source>
-        <translation>其大小为 %1 MiB，超过了允许的 %2 MiB</translation>
+        <translation>其大小为 %1 MiB，超过了 %2 MiB 的上限</translation>
     </message>
     <message>
         <source>it is more than the %1 MiB it may be</source>
-        <translation>它超过了允许的 %1 MiB</translation>
+        <translation>其大小超过了 %1 MiB 的上限</translation>
     </message>
     <message>
         <source>it could not be written: %1</source>
@@ -315,7 +315,7 @@ into %2</source>
     </message>
     <message>
         <source>the name %1 could not be resolved; is this computer online?</source>
-        <translation>无法解析名称 %1；此计算机是否已联网？</translation>
+        <translation>无法解析主机名 %1；此计算机是否已联网？</translation>
     </message>
     <message>
         <source>nothing came for %1 s</source>
@@ -334,7 +334,7 @@ into %2</source>
     </message>
     <message>
         <source>Please enter a URL</source>
-        <translation>请输入 URL</translation>
+        <translation>请输入链接</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -354,7 +354,7 @@ into %2</source>
     </message>
     <message>
         <source>no program of that name in %1</source>
-        <translation>在 %1 中没有该名称的程序</translation>
+        <translation>在 %1 中找不到该名称的程序</translation>
     </message>
     <message>
         <source>
@@ -386,13 +386,13 @@ into %2</source>
     </message>
     <message>
         <source>Complete</source>
-        <translation>完成</translation>
+        <translation>已完成</translation>
     </message>
     <message>
         <source>
 ✗ Download failed or was cancelled</source>
         <translation>
-✗ 下载失败或已被取消</translation>
+✗ 下载失败或已取消</translation>
     </message>
     <message>
         <source>Failed</source>
@@ -406,29 +406,29 @@ into %2</source>
     </message>
     <message>
         <source>Select Output Directory</source>
-        <translation>选择输出目录</translation>
+        <translation>选择输出文件夹</translation>
     </message>
     <message>
         <source>Please select an output directory</source>
-        <translation>请选择输出目录</translation>
+        <translation>请选择输出文件夹</translation>
     </message>
     <message>
         <source>Please enter the output directory as a full path</source>
-        <translation>请以完整路径输入输出目录</translation>
+        <translation>请输入输出文件夹的完整路径</translation>
     </message>
     <message>
         <source>yt-dlp would load whatever is downloaded into this folder as a plugin at its next start. Please choose another output directory.</source>
-        <translation>yt-dlp 下次启动时会将下载到此文件夹中的任何内容作为插件加载。请选择其他输出目录。</translation>
+        <translation>yt-dlp 下次启动时会将下载到此文件夹中的任何内容作为插件加载。请选择其他输出文件夹。</translation>
     </message>
     <message>
         <source>
 ✗ Removed %1: yt-dlp would have read this downloaded file as its configuration at its next start, and obeyed whatever options it holds.</source>
         <translation>
-✗ 已删除 %1：yt-dlp 下次启动时会把这个下载的文件当作自己的配置读取，并执行其中的任何选项。</translation>
+✗ 已删除 %1：否则 yt-dlp 下次启动时会把这个下载来的文件当作自己的配置文件读取，并执行其中的任何选项。</translation>
     </message>
     <message>
         <source>%1, cookies from %2</source>
-        <translation>%1，Cookie 来自 %2</translation>
+        <translation>%1，使用 %2 的 Cookie</translation>
     </message>
     <message>
         <source>Mode: Single video download</source>
@@ -444,19 +444,19 @@ into %2</source>
     </message>
     <message>
         <source>Kavari - By Tolmend</source>
-        <translation>Kavari - 作者 Tolmend</translation>
+        <translation>Kavari - Tolmend 出品</translation>
     </message>
     <message>
         <source>Video URL</source>
-        <translation>视频 URL</translation>
+        <translation>视频链接</translation>
     </message>
     <message>
         <source>Paste YouTube URL here...</source>
-        <translation>在此粘贴 YouTube URL…</translation>
+        <translation>在此粘贴 YouTube 链接…</translation>
     </message>
     <message>
         <source>Output Directory</source>
-        <translation>输出目录</translation>
+        <translation>输出文件夹</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -532,7 +532,7 @@ into %2</source>
     </message>
     <message>
         <source>Removed %1: the download was stopped while yt-dlp was still writing it.</source>
-        <translation>已删除 %1：下载被停止时 yt-dlp 仍在写入该文件。</translation>
+        <translation>已删除 %1：下载停止时 yt-dlp 仍在写入该文件。</translation>
     </message>
     <message numerus="yes">
         <source>Mode: %Ln links, playlists whole</source>
@@ -543,7 +543,7 @@ into %2</source>
     <message numerus="yes">
         <source>Mode: %Ln links, one video each</source>
         <translation>
-            <numerusform>模式：%Ln 个链接，每个链接一个视频</numerusform>
+            <numerusform>模式：%Ln 个链接，每个链接下载一个视频</numerusform>
         </translation>
     </message>
     <message>
@@ -591,7 +591,7 @@ into %2</source>
     </message>
     <message>
         <source>it is signed by a revoked key, which proves nothing any more</source>
-        <translation>它由已吊销的密钥签名，这样的签名已无法证明任何事情</translation>
+        <translation>它由已吊销的密钥签名，这样的签名已不再有任何证明效力</translation>
     </message>
     <message>
         <source>it is signed by an expired key</source>
@@ -607,19 +607,19 @@ into %2</source>
     </message>
     <message>
         <source>gpgv gave no verdict</source>
-        <translation>gpgv 没有给出结论</translation>
+        <translation>gpgv 未给出验证结果</translation>
     </message>
     <message>
         <source>HOME is &quot;%1&quot;, not a full path, so there is no ~/.local/bin where a download would look for it. Log in again, or set HOME to your home folder, and try once more</source>
-        <translation>HOME 为“%1”，不是完整路径，因此不存在下载时会在其中查找 yt-dlp 的 ~/.local/bin。请重新登录，或将 HOME 设为您的主文件夹，然后再试一次</translation>
+        <translation>HOME 为“%1”，不是完整路径，因此下载时无法在 ~/.local/bin 中查找 yt-dlp。请注销并重新登录，或将 HOME 设为您的主文件夹，然后再试一次</translation>
     </message>
     <message>
         <source>%1 is a link to %2</source>
-        <translation>%1 是指向 %2 的链接</translation>
+        <translation>%1 是指向 %2 的符号链接</translation>
     </message>
     <message>
         <source>%1 is not yt-dlp&apos;s release file but another install</source>
-        <translation>%1 不是 yt-dlp 的发布文件，而是另一种安装</translation>
+        <translation>%1 不是 yt-dlp 的发布文件，而是以其他方式安装的</translation>
     </message>
     <message>
         <source>the tool that installed it, such as: %1</source>
@@ -685,7 +685,7 @@ into %2</source>
     <message numerus="yes">
         <source>… %Ln earlier lines not kept</source>
         <translation>
-            <numerusform>… 未保留之前的 %Ln 行</numerusform>
+            <numerusform>… 较早的 %Ln 行未保留</numerusform>
         </translation>
     </message>
 </context>
@@ -806,7 +806,7 @@ Click Download to try again.</source>
     </message>
     <message>
         <source>Upgrading yt-dlp with pipx</source>
-        <translation>用 pipx 升级 yt-dlp</translation>
+        <translation>使用 pipx 升级 yt-dlp</translation>
     </message>
     <message>
         <source>no pipx was found; install it with: %1</source>
@@ -858,7 +858,7 @@ Click Download to try again.</source>
     </message>
     <message>
         <source>it printed no version; it needs Python 3.10 or newer as python3</source>
-        <translation>它没有输出版本号；它需要 Python 3.10 或更高版本作为 python3</translation>
+        <translation>它没有输出版本号；它需要 python3 为 Python 3.10 或更高版本</translation>
     </message>
     <message>
         <source>the release offers nothing newer than %1</source>
