@@ -28,7 +28,7 @@ constexpr qsizetype largestSlice = 1024 * 1024;
 // How long a line may wait for its end: a prompt that ends in no line break still shows.
 constexpr int lineEndMs = 100;
 constexpr qsizetype paragraphLines = 32;
-constexpr qsizetype charactersALine = 64;
+constexpr qsizetype charactersALine = 96;
 } // namespace
 
 RunLog::RunLog(QTextEdit *view, QObject *parent, qsizetype keptLines)
@@ -72,19 +72,23 @@ void RunLog::useLayout(QTextDocument *document)
     connect(layout, &LogLayout::heightCorrected, follower, &LogFollower::moved);
 }
 
-// The view gets a fresh document at once, and the last run's, which may hold hundreds of
-// megabytes, is freed on a thread of its own: freeing a million lines takes longer than a frame.
 void RunLog::clear()
 {
     waiting.clear();
     nextSlice->stop();
     lineEnd->stop();
     openLine[0] = openLine[1] = QTextBlock();
-    lines = notKept = noted = 0;
+    lines = notKept = 0;
     follower->reset();
+    if (!view->document()->isEmpty())
+        freshDocument();
+}
+
+// The view gets a fresh document at once, and the old one, which may hold hundreds of megabytes,
+// is freed on a thread of its own: freeing a million lines takes longer than a frame.
+QTextDocument *RunLog::freshDocument()
+{
     QTextDocument *old = view->document();
-    if (old->isEmpty())
-        return;
     auto *fresh = new QTextDocument(view);
     fresh->setUndoRedoEnabled(false);
     fresh->setDefaultFont(old->defaultFont());
@@ -98,6 +102,7 @@ void RunLog::clear()
     if (retired.isEmpty())
         QMetaObject::invokeMethod(this, &RunLog::disposeRetired, Qt::QueuedConnection);
     retired << old;
+    return fresh;
 }
 
 void RunLog::disposeRetired()
@@ -234,58 +239,71 @@ void RunLog::appendLines(const OutputQueue::Piece &piece)
     open = piece.open ? view->document()->lastBlock().previous() : QTextBlock();
 }
 
-// The view follows the end if the user is there, and the oldest lines go once there are too many.
+// The view follows the end if the user is there, and the log starts anew once it holds too much.
 void RunLog::edited()
 {
-    keepTail(keptLines);
+    if (lines > keptLines + keptLines / 20 || view->document()->characterCount() > keptCharacters())
+        keepTail(keptLines / 100);
     follower->showEnd();
     announcer->changed();
 }
 
-// Whole paragraphs from the start, under a first line that counts them; never a line that is
-// still being written. Half of what the log keeps goes at once: each removal makes Qt copy the
-// text that stays, which takes tens of milliseconds for a full log.
+qsizetype RunLog::keptCharacters() const
+{
+    return keptLines * charactersALine;
+}
+
+// A fresh document with the last of the lines, whole paragraphs of them, under a first line that
+// counts the others: cheaper by far than removing lines from the start, after which Qt copies all
+// the text that stays, for a tenth of a second in a full log.
 void RunLog::keepTail(qsizetype kept)
 {
-    QTextDocument *document = view->document();
-    const qsizetype keptCharacters = keptLines * charactersALine;
-    if (kept > 0 && lines <= kept && document->characterCount() <= keptCharacters)
-        return;
-    const QTextBlock first = noted > 0 ? document->begin().next() : document->begin();
-    QTextBlock block = first;
-    qsizetype removed = 0;
-    int characters = 0;
-    while (block.isValid() && block != document->lastBlock() && block != openLine[0] &&
-           block != openLine[1] &&
-           (lines - removed > kept / 2 || document->characterCount() - characters > keptCharacters / 2)) {
-        removed += block.text().count(QChar::LineSeparator) + 1;
-        characters += block.length();
-        block = block.next();
+    QTextDocument *old = view->document();
+    QStringList paragraphs;
+    qsizetype carried = 0, characters = 0;
+    // The empty paragraph that ends the log stays behind, and the first, the count or the command.
+    QTextBlock first = old->lastBlock();
+    for (QTextBlock block = first.previous(); block.isValid() && block.blockNumber() > 0;
+         block = block.previous()) {
+        // Lines that are still being written go along, whatever it takes.
+        const bool open = block == openLine[0] || block == openLine[1];
+        if (!open && (carried >= kept || characters >= kept * charactersALine) &&
+            !(openLine[0].isValid() && openLine[0].blockNumber() < block.blockNumber()) &&
+            !(openLine[1].isValid() && openLine[1].blockNumber() < block.blockNumber()))
+            break;
+        paragraphs.prepend(block.text());
+        carried += paragraphs.first().count(QChar::LineSeparator) + 1;
+        characters += paragraphs.first().size();
+        first = block;
     }
-    if (block == first && notKept == noted)
-        return;
-    QAbstractTextDocumentLayout *layout = document->documentLayout();
-    const qreal before = layout->blockBoundingRect(block).top();
-    lines -= removed;
-    notKept += removed;
+    // Where each channel's open line stands, counted from the end.
+    int fromEnd[2] = {0, 0};
+    for (int channel : {0, 1})
+        if (openLine[channel].isValid() && openLine[channel].blockNumber() >= first.blockNumber())
+            fromEnd[channel] = old->blockCount() - openLine[channel].blockNumber();
+    notKept += lines - carried;
+    lines = carried;
+    QTextDocument *fresh = freshDocument();
     {
-        const QSignalBlocker quiet(document);
-        QTextCursor cursor(document);
+        const QSignalBlocker quiet(fresh);
+        QTextCursor cursor(fresh);
         cursor.beginEditBlock();
-        cursor.setPosition(first.position());
-        cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-        cursor.setPosition(0);
-        if (noted > 0)
-            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         cursor.insertText(tr("… %Ln earlier lines not kept", "", int(std::min<qsizetype>(notKept, INT_MAX))),
                           QTextCharFormat());
-        if (noted == 0)
+        for (const QString &paragraph : std::as_const(paragraphs)) {
             cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+            cursor.insertText(paragraph, QTextCharFormat());
+        }
+        QTextBlockFormat tail;
+        tail.setLineHeight(0, QTextBlockFormat::FixedHeight);
+        cursor.insertBlock(tail, QTextCharFormat());
         cursor.endEditBlock();
     }
-    noted = notKept;
-    follower->moved(0, layout->blockBoundingRect(block).top() - before);
+    for (int channel : {0, 1})
+        openLine[channel] = fromEnd[channel] > 0
+            ? fresh->findBlockByNumber(fresh->blockCount() - fromEnd[channel])
+            : QTextBlock();
+    follower->reset();
 }
 
 // Line breaks inside the text become line separators: they look the same, but a paragraph of

@@ -24,10 +24,10 @@ class QTimer;
 // is shown as it stands, and what comes later of it, a redraw after a carriage return included,
 // changes that paragraph in place.
 //
-// Whatever a tool prints, the log keeps no more than its last keptLines lines (and 64 characters a
-// line on average), under a first line that says how many earlier lines were not kept; output
-// that waits to be shown is bounded the same way, since what is older than the last keptLines
-// lines would not be kept anyway.
+// Whatever a tool prints, the log holds no more than about keptLines lines (and 96 characters a line
+// on average): beyond that, it starts anew with the last hundredth of them, under a first line
+// that says how many earlier lines were not kept. Output that waits to be shown is bounded the
+// same way, since what is older than the last keptLines lines would not be kept anyway.
 class RunLog : public QObject
 {
     Q_OBJECT
@@ -58,17 +58,18 @@ private:
     void append(const QString &text);
     void appendLines(const OutputQueue::Piece &piece);
     void edited();
-    void keepTail(qsizetype lines);
+    qsizetype keptCharacters() const;
+    void keepTail(qsizetype kept);
+    QTextDocument *freshDocument();
     void disposeRetired();
 
     QTextEdit *view;
     LogFollower *follower;
     LogAnnouncer *announcer;
     const qsizetype keptLines;
-    // Printed lines in the document, those that it no longer keeps, and those its first line counts.
+    // Printed lines in the document, and those that it no longer keeps.
     qsizetype lines = 0;
     qsizetype notKept = 0;
-    qsizetype noted = 0;
     QTimer *nextSlice;
     QTimer *lineEnd;
     OutputQueue waiting;
