@@ -565,6 +565,13 @@ nach %2</numerusform>
         <source>… %1 more characters not shown</source>
         <translation>… %1 weitere Zeichen nicht angezeigt</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… %Ln Zeile nicht angezeigt: Sie kam schneller, als das Protokoll sie anzeigen konnte</numerusform>
+            <numerusform>… %Ln Zeilen nicht angezeigt: Sie kamen schneller, als das Protokoll sie anzeigen konnte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

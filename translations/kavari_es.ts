@@ -565,6 +565,13 @@ en %2</numerusform>
         <source>… %1 more characters not shown</source>
         <translation>… %1 caracteres más sin mostrar</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… %Ln línea no mostrada: llegó más rápido de lo que el registro podía mostrarla</numerusform>
+            <numerusform>… %Ln líneas no mostradas: llegaron más rápido de lo que el registro podía mostrarlas</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

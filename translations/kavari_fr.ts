@@ -565,6 +565,13 @@ dans %2</numerusform>
         <source>… %1 more characters not shown</source>
         <translation>… %1 caractères supplémentaires non affichés</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… %Ln ligne non affichée&#xa0;: elle est arrivée plus vite que le journal ne pouvait l&apos;afficher</numerusform>
+            <numerusform>… %Ln lignes non affichées&#xa0;: elles sont arrivées plus vite que le journal ne pouvait les afficher</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

@@ -565,6 +565,13 @@ em %2</numerusform>
         <source>… %1 more characters not shown</source>
         <translation>… mais %1 caracteres não exibidos</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… %Ln linha não exibida: chegou mais rápido do que o registro conseguia exibi-la</numerusform>
+            <numerusform>… %Ln linhas não exibidas: chegaram mais rápido do que o registro conseguia exibi-las</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

@@ -572,6 +572,14 @@ into %2</source>
         <source>… %1 more characters not shown</source>
         <translation>… не показано символов: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… %Ln строка не показана: строки приходили быстрее, чем журнал успевал их показывать</numerusform>
+            <numerusform>… %Ln строки не показаны: они приходили быстрее, чем журнал успевал их показывать</numerusform>
+            <numerusform>… %Ln строк не показано: они приходили быстрее, чем журнал успевал их показывать</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

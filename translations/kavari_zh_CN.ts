@@ -558,6 +558,12 @@ into %2</source>
         <source>… %1 more characters not shown</source>
         <translation>… 另有 %1 个字符未显示</translation>
     </message>
+    <message numerus="yes">
+        <source>… %Ln lines not shown: they came faster than the log could show them</source>
+        <translation>
+            <numerusform>… 有 %Ln 行未显示：输出速度超过了日志的显示速度</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ReleaseFiles</name>

@@ -63,10 +63,20 @@ void LogLayout::measureFont()
     sample.endLayout();
     advance = std::max<qreal>(line.naturalTextWidth() / 100, 1);
     lineHeight = line.height();
-    QTextLayout wide(QString(QChar(0x6f22)), font);
-    wide.beginLayout();
-    fallbackLineHeight = std::max(lineHeight, wide.createLine().height());
-    wide.endLayout();
+    fallbackLineHeight = -1;
+}
+
+// Looked up once a line needs it: finding the fallback font costs milliseconds, and most logs
+// never need one.
+qreal LogLayout::fallbackHeight() const
+{
+    if (fallbackLineHeight < 0) {
+        QTextLayout wide(QString(QChar(0x6f22)), font);
+        wide.beginLayout();
+        fallbackLineHeight = std::max(lineHeight, wide.createLine().height());
+        wide.endLayout();
+    }
+    return fallbackLineHeight;
 }
 
 // The new size first, so that a view that keeps what it shows has the room to move it.
@@ -111,7 +121,7 @@ LogLayout::Paragraph LogLayout::measure(const QTextBlock &block) const
 
 qreal LogLayout::estimate(const Paragraph &paragraph) const
 {
-    qreal perLine = paragraph.fallback ? fallbackLineHeight : lineHeight;
+    qreal perLine = paragraph.fallback ? fallbackHeight() : lineHeight;
     if (paragraph.fixedLineHeight >= 0)
         perLine = paragraph.fixedLineHeight;
     else if (paragraph.shapedLineHeight > 0)

@@ -73,6 +73,7 @@ private:
     void rebuild();
     void rewrap();
     void measureFont();
+    qreal fallbackHeight() const;
     void tellCorrections();
     qreal margin() const;
 
@@ -89,5 +90,5 @@ private:
     qreal advance = 1;
     qreal lineHeight = 1;
     // Of a line in the font that stands in for characters the log's font lacks, such as CJK.
-    qreal fallbackLineHeight = 1;
+    mutable qreal fallbackLineHeight = -1;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outputdecoder.h"
 
+#include <array>
 #include <utility>
 
 namespace {
@@ -13,6 +14,26 @@ bool isShownAsIs(char16_t character)
     if (character < 0x20)
         return character == u'\t' || character == u'\n' || character == u'\r';
     return character < 0x7f || (character > 0x9f && character != 0x2028 && character != 0x2029);
+}
+
+// Where the first character that is not shown as it is stands, or the text's end: a flood's reads
+// are megabytes of plain text, so a character below U+0100 takes one look into a table.
+qsizetype firstHidden(QStringView text)
+{
+    static const auto hiddenLatin1 = [] {
+        std::array<bool, 256> hidden {};
+        for (int character = 0; character < 256; ++character)
+            hidden[size_t(character)] = !isShownAsIs(char16_t(character));
+        return hidden;
+    }();
+    const char16_t *characters = text.utf16();
+    qsizetype at = 0;
+    for (; at < text.size(); ++at) {
+        const char16_t c = characters[at];
+        if (c < 256 ? hiddenLatin1[c] : !isShownAsIs(c))
+            break;
+    }
+    return at;
 }
 
 QChar symbolFor(char16_t character)
@@ -48,10 +69,10 @@ qsizetype colourCode(QStringView text)
 
 QString OutputDecoder::decode(const QByteArray &bytes)
 {
-    const QString text = utf8.decode(bytes);
-    if (held.isEmpty())
-        return shown(text);
-    return shown(std::exchange(held, {}) + text);
+    QString text = utf8.decode(bytes);
+    if (!held.isEmpty())
+        text.prepend(std::exchange(held, {}));
+    return shown(std::move(text));
 }
 
 QString OutputDecoder::flush()
@@ -62,16 +83,15 @@ QString OutputDecoder::flush()
     return rest;
 }
 
-QString OutputDecoder::shown(QStringView text)
+// Most reads hold nothing to show otherwise, and go on as they came, uncopied.
+QString OutputDecoder::shown(QString text)
 {
-    qsizetype at = 0;
-    while (at < text.size() && isShownAsIs(text[at].unicode()))
-        ++at;
+    qsizetype at = firstHidden(text);
     if (at == text.size())
-        return text.toString();
+        return text;
     QString result;
     result.reserve(text.size());
-    result += text.first(at);
+    result += QStringView(text).first(at);
     for (; at < text.size(); ++at) {
         const char16_t character = text[at].unicode();
         if (isShownAsIs(character)) {
@@ -79,9 +99,9 @@ QString OutputDecoder::shown(QStringView text)
             continue;
         }
         if (character == escape) {
-            const qsizetype code = colourCode(text.sliced(at));
+            const qsizetype code = colourCode(QStringView(text).sliced(at));
             if (code < 0) {
-                held = text.sliced(at).toString();
+                held = text.sliced(at);
                 break;
             }
             if (code > 0) {

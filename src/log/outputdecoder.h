@@ -19,7 +19,7 @@ public:
     QString flush();
 
 private:
-    QString shown(QStringView text);
+    QString shown(QString text);
 
     QStringDecoder utf8 {QStringConverter::Utf8};
     // The start of an escape sequence that the read cut off.

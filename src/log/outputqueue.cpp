@@ -5,6 +5,8 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <climits>
+#include <utility>
 
 namespace {
 // Lines are gathered into pieces of about this many characters: taking a slice from the front of
@@ -178,6 +180,9 @@ QList<OutputQueue::Piece> OutputQueue::take(qsizetype size)
 {
     QList<Piece> pieces;
     qsizetype room = size;
+    if (dropped > 0)
+        pieces.append({tr("… %Ln lines not shown: they came faster than the log could show them", "",
+                          int(std::min<qsizetype>(std::exchange(dropped, 0), INT_MAX)))});
     while (!waiting.isEmpty() && room > 0) {
         Piece &next = waiting.first();
         if (next.channel < 0 || next.open) {
@@ -210,9 +215,8 @@ QList<OutputQueue::Piece> OutputQueue::take(qsizetype size)
     return pieces;
 }
 
-qsizetype OutputQueue::dropOldest(qsizetype keep)
+void OutputQueue::dropOldest(qsizetype keep)
 {
-    qsizetype dropped = 0;
     for (qsizetype at = 0; at < waiting.size() && lineCount > keep;) {
         Piece &piece = waiting[at];
         if (piece.channel < 0 || piece.open) {
@@ -237,13 +241,13 @@ qsizetype OutputQueue::dropOldest(qsizetype keep)
         lineCount -= lines;
         dropped += lines;
     }
-    return dropped;
 }
 
 void OutputQueue::clear()
 {
     waiting.clear();
     lineCount = 0;
+    dropped = 0;
     done = 0;
     lines[0] = Line();
     lines[1] = Line();

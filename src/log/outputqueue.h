@@ -53,9 +53,9 @@ public:
     void addFunction(QObject *context, const std::function<void()> &function);
     // Lines that have ended and wait to be taken.
     qsizetype waitingLines() const { return lineCount; }
-    // Drops the oldest waiting lines, whole pieces of them, until no more than keep wait; the number
-    // dropped. Kavari's own lines and the functions stay.
-    qsizetype dropOldest(qsizetype keep);
+    // Drops the oldest waiting lines until no more than keep wait; what is taken next begins with a
+    // line that says how many. Kavari's own lines and the functions stay.
+    void dropOldest(qsizetype keep);
     // Each channel's line that has not ended goes as it stands, to be continued; false when none waited.
     bool showOpen();
     // Each channel's line goes as it stands, and what follows starts a line of its own.
@@ -89,5 +89,7 @@ private:
     // The front piece's text that is taken already.
     qsizetype done = 0;
     qsizetype lineCount = 0;
+    // Dropped since the last take.
+    qsizetype dropped = 0;
     Line lines[2];
 };

@@ -127,11 +127,9 @@ void RunLog::disposeRetired()
 void RunLog::appendOutput(const QString &text, int channel)
 {
     waiting.addOutput(text, channel) ? lineEnd->start() : lineEnd->stop();
-    // More waits than the log keeps: what it shows now, and the oldest that waits, go unshown.
-    if (waiting.waitingLines() > keptLines) {
-        notKept += waiting.dropOldest(keptLines);
-        keepTail(0);
-    }
+    // Far more waits than the log takes in a second: the oldest goes unshown, with a line that says so.
+    if (waiting.waitingLines() > keptLines / 10)
+        waiting.dropOldest(keptLines / 10);
     scheduleSlice();
 }
 

@@ -981,6 +981,11 @@ void tst_Window::shouldStopTheWholeRun()
             // In a flood, every line read before the Cancel, in order; the kill may cut the last short.
             for (int line = std::max(1, shown.first().toInt());
                  how == "flood" && shown.size() > 4 && shown.first() != "ready"; ++line) {
+                // Lines read faster than the log could show them are told, not shown.
+                if (shown.first().endsWith(" could show them")) {
+                    shown.removeFirst();
+                    line = shown.first().toInt();
+                }
                 const QString read = shown.takeFirst(), whole = QString::number(line);
                 QVERIFY2(read == whole || (whole.startsWith(read) && shown.first().isEmpty()),
                          qPrintable(read));
