@@ -12,9 +12,11 @@ case $build_dir in /*) ;; *) build_dir=$root/$build_dir ;; esac
 # tests; openssl and util-linux's unshare: a release server with a CA of its own, for the tests;
 # qt6-tools-dev and qt6-l10n-tools: lupdate and lrelease for the catalogues, qt6-translations-l10n:
 # Qt's own, for the tests in other languages; fonts-wqy-microhei and fonts-noto-color-emoji: the
-# fallback fonts that Chinese and emoji are drawn in on a desktop, for the tests of the log's heights).
+# fallback fonts that Chinese and emoji are drawn in on a desktop, for the tests of the log's heights;
+# fonts-freefont-ttf: the log's symbols of control characters, as the package recommends).
 kavari_packages=(cmake g++ make qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libarchive-dev gnupg gpgv qt6-qpa-plugins fonts-dejavu-core yt-dlp
-    ffmpeg python3 dbus-daemon python3-fusepy fuse3 openssl util-linux fonts-wqy-microhei fonts-noto-color-emoji)
+    ffmpeg python3 dbus-daemon python3-fusepy fuse3 openssl util-linux fonts-wqy-microhei fonts-noto-color-emoji
+    fonts-freefont-ttf)
 
 # install_packages PACKAGE...: installs those that are missing, once; elsewhere says what is needed.
 install_packages() {
