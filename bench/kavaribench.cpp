@@ -47,7 +47,16 @@ int runAll(const QString &output, const QStringList &only)
     QTextStream(stdout) << table;
 
     if (!output.isEmpty()) {
+        // What the report says below the plot is written by hand, about runs gone by: it stays.
+        const QString plotLine = "\n![Time and memory per log line](benchmarks.png)\n";
         QFile file(output);
+        QString notes;
+        if (file.open(QIODevice::ReadOnly)) {
+            const QString before = QString::fromUtf8(file.readAll());
+            const qsizetype at = before.indexOf(plotLine);
+            notes = at < 0 ? QString() : before.mid(at + plotLine.size());
+            file.close();
+        }
         file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         QTextStream(&file)
             << "# Benchmarks\n\n"
@@ -59,7 +68,7 @@ int runAll(const QString &output, const QStringList &only)
                "against its anchor from the same run. The window, the QPlainTextEdit and xterm run under the "
                "same Xvfb; a stall is the longest gap between two ticks of a 2 ms timer on the GUI "
                "thread.\n\n"
-            << table << "\n![Time and memory per log line](benchmarks.png)\n";
+            << table << plotLine << notes;
         QFile data(QFileInfo(output).path() + "/benchmarks.dat");
         if (!plotData.isEmpty() && data.open(QIODevice::WriteOnly | QIODevice::Truncate))
             data.write(plotData.toUtf8());
