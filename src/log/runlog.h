@@ -27,7 +27,7 @@ class QTimer;
 // Whatever a tool prints, the log holds no more than about keptLines lines (and 96 characters a line
 // on average): beyond that, it starts anew with the last hundredth of them, under a first line
 // that says how many earlier lines were not kept. Output that waits to be shown is bounded too: past
-// a quarter of that, the oldest that waits goes unshown, with a line that says how much.
+// a tenth of that, the oldest that waits goes unshown, with a line that says how much.
 class RunLog : public QObject
 {
     Q_OBJECT

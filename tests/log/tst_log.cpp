@@ -496,6 +496,17 @@ void tst_Log::shouldKeepABoundedTailOfEndlessOutput()
         shown.print(from, from + 500, "%1");
     QVERIFY2(bounded(), qPrintable(shown.lines().first()));
 
+    // Output far ahead of what the log has taken: what waits is bounded too, and says what went.
+    shown.log.clear();
+    for (int from = 1; from < 2 * kept; from += 100) {
+        QString lines;
+        for (int line = from; line < from + 100; ++line)
+            lines += QString::number(line) + '\n';
+        shown.log.appendOutput(lines, 0);
+    }
+    shown.log.flush();
+    QCOMPARE(shown.lines().filter(QRegularExpression("^… .* could show them$")).size(), 1);
+
     // And a tool that never stops printing, faster than the log takes it.
     shown.log.clear();
     QProcess tool;
