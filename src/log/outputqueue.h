@@ -51,10 +51,8 @@ public:
     // Closes the channels' lines first: Kavari's own line and the function come after them.
     void addNote(const QString &text);
     void addFunction(QObject *context, const std::function<void()> &function);
-    // Lines that have ended and wait to be taken.
-    qsizetype waitingLines() const { return lineCount; }
-    // Drops the oldest waiting lines until no more than keep wait; what is taken next begins with a
-    // line that says how many. Kavari's own lines and the functions stay.
+    // Drops the oldest lines that have ended and wait, until no more than keep wait; what is taken
+    // next begins with a line that says how many. Kavari's own lines and the functions stay.
     void dropOldest(qsizetype keep);
     // Each channel's line that has not ended goes as it stands, to be continued; false when none waited.
     bool showOpen();

@@ -128,8 +128,7 @@ void RunLog::appendOutput(const QString &text, int channel)
 {
     waiting.addOutput(text, channel) ? lineEnd->start() : lineEnd->stop();
     // Far more waits than the log takes in a second: the oldest goes unshown, with a line that says so.
-    if (waiting.waitingLines() > keptLines / 10)
-        waiting.dropOldest(keptLines / 10);
+    waiting.dropOldest(keptLines / 10);
     scheduleSlice();
 }
 
